@@ -1,0 +1,34 @@
+# The front door: every target installs what is missing, then builds into build/.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+ifdef CI
+CMAKE_FLAGS += -DRPT_WERROR=ON
+endif
+
+.PHONY: all deps configure demo test gui bench format
+
+all: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+test: all
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+demo: all
+	@scripts/demo $(BUILD)
+
+gui: all
+	$(BUILD)/rptiebreaks
+
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@scripts/run-benchmarks $(BUILD)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

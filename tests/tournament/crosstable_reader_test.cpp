@@ -1,0 +1,227 @@
+#include "tournament/crosstable_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tournament/status_codes.h"
+
+namespace tiebreak {
+namespace {
+
+const std::string DataDir = RPT_TEST_DATA_DIR;
+
+// A crosstable written to a private temporary file, removed afterwards.
+class CrosstableFile {
+public:
+    explicit CrosstableFile(const std::string& text) {
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("rpt_reader_" + std::to_string(counter_++) + ".txt"))
+                    .string();
+        std::ofstream(path_, std::ios::binary) << text;
+    }
+    ~CrosstableFile() { std::filesystem::remove(path_); }
+    CrosstableFile(const CrosstableFile&) = delete;
+    CrosstableFile& operator=(const CrosstableFile&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    static inline int counter_ = 0;
+    std::string path_;
+};
+
+constexpr const char* Title = "Open 2026\n";
+constexpr const char* Header = "No.;Name;Rtg;1.Rd.;;;2.Rd.;;\n";
+
+int read(TournamentTable& table, const std::string& text, int elo = 1400) {
+    const CrosstableFile file(text);
+    return readCrosstable(table, file.path(), elo);
+}
+
+TEST(CrosstableReader, ReadsTheWorkedExample) {
+    TournamentTable table;
+    ASSERT_EQ(readCrosstable(table, DataDir + "/worked_example.txt", 1400), StatusOk);
+    ASSERT_EQ(table.playerCount(), 2u);
+    EXPECT_EQ(table.maxGamesPlayed(), 1u);
+    EXPECT_EQ(table.name(0), "A");
+    EXPECT_EQ(table.rating(0), 2000.0);
+    EXPECT_EQ(table.gamesPlayed(0), 1);
+    EXPECT_EQ(table.gamePoints(0), 1.0);
+    EXPECT_EQ(table.totalPoints(0), 2.0);  // the won game and the unplayed point "- +"
+    EXPECT_EQ(table.name(1), "B");
+    EXPECT_EQ(table.rating(1), 1400.0);  // "0" is unrated
+    EXPECT_EQ(table.gamesPlayed(1), 1);
+    EXPECT_EQ(table.gamePoints(1), 0.0);
+    EXPECT_EQ(table.totalPoints(1), 0.0);
+    EXPECT_EQ(table.gamesAgainst(0, 1), 1);
+    EXPECT_EQ(table.gamesAgainst(1, 0), 1);
+}
+
+// One round cell of the first player, against the second player when it names one.
+struct CellCase {
+    const char* name;
+    const char* cells;  // fields c, c+1, c+2 joined by ';'
+    int games;
+    double gamePoints;
+    double totalPoints;
+};
+
+class RoundCell : public testing::TestWithParam<CellCase> {};
+
+TEST_P(RoundCell, DecodesToGamesAndPoints) {
+    const CellCase& cell = GetParam();
+    TournamentTable table;
+    const std::string text = std::string(Title) + Header + "1;A;2000;" + cell.cells +
+                             ";-;-;-\n2;B;1900;-;-;-;-;-;-\n";
+    ASSERT_EQ(read(table, text), StatusOk);
+    EXPECT_EQ(table.gamesPlayed(0), cell.games);
+    EXPECT_EQ(table.gamesAgainst(0, 1), cell.games);
+    EXPECT_EQ(table.gamePoints(0), cell.gamePoints);
+    EXPECT_EQ(table.totalPoints(0), cell.totalPoints);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, RoundCell,
+    testing::Values(CellCase{"Win", "2;w;1", 1, 1.0, 1.0}, CellCase{"Loss", "2;w;0", 1, 0.0, 0.0},
+                    CellCase{"Draw", "2;b;x", 1, 0.5, 0.5},
+                    CellCase{"AnyColourLetter", "2;s;1", 1, 1.0, 1.0},
+                    CellCase{"UnplayedWin", "-;-;+", 0, 0.0, 1.0},
+                    CellCase{"UnplayedLoss", "-;-;-", 0, 0.0, 0.0},
+                    CellCase{"UnplayedDraw", "-;-;x", 0, 0.0, 0.5},
+                    CellCase{"UnplayedWinWithOne", "-;-;1", 0, 0.0, 1.0},
+                    CellCase{"ForfeitAgainstNamedOpponent", "2;-;+", 0, 0.0, 1.0},
+                    CellCase{"ColourThenPlusIsNothing", "2;w;+", 0, 0.0, 0.0},
+                    CellCase{"WholeCodeInColourField", "-;- +;1", 0, 0.0, 1.0},
+                    CellCase{"WholeCodeGameInColourField", "2;w 1;0", 1, 1.0, 1.0},
+                    CellCase{"EmptyCell", ";;", 0, 0.0, 0.0},
+                    CellCase{"ColourWithoutResult", "2;w;", 0, 0.0, 0.0},
+                    CellCase{"WinWithoutOpponent", "-;w;1", 0, 0.0, 0.0},
+                    CellCase{"OpponentBeyondTable", "3;w;1", 0, 0.0, 0.0},
+                    CellCase{"OpponentZero", "0;w;1", 0, 0.0, 0.0},
+                    CellCase{"HugeOpponent", "99999999999;w;1", 0, 0.0, 0.0},
+                    CellCase{"BlankThenNegativeOpponent", " -5;w;1", 0, 0.0, 0.0},
+                    CellCase{"OpponentWithBlanks", " 2 ;w;1", 1, 1.0, 1.0},
+                    CellCase{"HalfSignWindows1252", "2;w;\xBD", 1, 0.5, 0.5},
+                    CellCase{"HalfSignUtf8", "2;b;\xC2\xBD", 1, 0.5, 0.5},
+                    CellCase{"HalfSignBye", "-;-;\xC2\xBD", 0, 0.0, 0.5},
+                    CellCase{"HalfSignAmongOtherText", "2;w;\xBD\xBD", 0, 0.0, 0.0}),
+    [](const testing::TestParamInfo<CellCase>& row) { return std::string(row.param.name); });
+
+TEST(CrosstableReader, RatingsFromTheRatingColumn) {
+    TournamentTable table;
+    const std::string text = std::string(Title) + Header + "1;A;2150;-;-;-\n2;B;;-;-;-\n" +
+                             "3;C;-;-;-;-\n4;D;0;-;-;-\n5;E; 1875.5x;-;-;-\n";
+    ASSERT_EQ(read(table, text, 1500), StatusOk);
+    EXPECT_EQ(table.rating(0), 2150.0);
+    EXPECT_EQ(table.rating(1), 1500.0);
+    EXPECT_EQ(table.rating(2), 0.0);  // "-" is text without a number, not an unrated player
+    EXPECT_EQ(table.rating(3), 1500.0);
+    EXPECT_EQ(table.rating(4), 1875.5);
+}
+
+TEST(CrosstableReader, HeaderWithoutRtgTakesTheFirstField) {
+    TournamentTable table;
+    const std::string text =
+        std::string(Title) + "No.;Name;Club;1.Rd.;;;2.Rd.;;\n2010;A;X;2;w;1\n0;B;Y;1;b;0\n";
+    ASSERT_EQ(read(table, text), StatusOk);
+    EXPECT_EQ(table.rating(0), 2010.0);
+    EXPECT_EQ(table.rating(1), 1400.0);
+}
+
+TEST(CrosstableReader, ColumnsComeFromTheHeader) {
+    TournamentTable table;
+    // The last "Name" and "Rtg" count; "Rd." alone is no round column, "12.Rd." is.
+    const std::string text = std::string(Title) +
+                             "Name;Rtg;Name;Rd.;x;1.Rd.;;;12.Rd.;;;Rtg;Pts.\n"
+                             "ignored;1;Alice;2;w;-;-;-;2;b;1;2100;1\n"
+                             "ignored;1;Bob;1;w;-;-;-;1;w;0;2000;0\n";
+    ASSERT_EQ(read(table, text), StatusOk);
+    EXPECT_EQ(table.name(0), "Alice");
+    EXPECT_EQ(table.rating(0), 2100.0);
+    EXPECT_EQ(table.gamesPlayed(0), 1);  // the "12.Rd." round, not the fields after "Rd."
+    EXPECT_EQ(table.gamePoints(0), 1.0);
+    EXPECT_EQ(table.gamePoints(1), 0.0);
+}
+
+TEST(CrosstableReader, LinesAreReadWholeWhateverTheirLength) {
+    TournamentTable table;
+    const std::string longName(400, 'n');
+    const std::string text = std::string(Title) + Header + "1;" + longName + ";2000;2;w;1\n" +
+                             "2;B;1900;1;b;0;;;;;extra;fields;;;\n3;C;1800;2;w;1\n";
+    ASSERT_EQ(read(table, text), StatusOk);
+    ASSERT_EQ(table.playerCount(), 3u);
+    EXPECT_EQ(table.name(0), longName);
+    EXPECT_EQ(table.name(2), "C");
+    EXPECT_EQ(table.gamesAgainst(2, 1), 1);  // the extra fields shifted nothing
+}
+
+TEST(CrosstableReader, LineEndsByteOrderMarkAndBlankLines) {
+    const std::string plain = std::string(Title) + Header + "1;A;2000;2;w;x\n2;B;1900;1;b;x\n";
+    std::string crlf;
+    for (char c : plain) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {crlf, "\xEF\xBB\xBF" + plain}) {
+        TournamentTable table;
+        ASSERT_EQ(read(table, text), StatusOk);
+        ASSERT_EQ(table.playerCount(), 2u);
+        EXPECT_EQ(table.name(1), "B");
+        EXPECT_EQ(table.gamePoints(1), 0.5);
+    }
+    // The mark before a header on the first line must not hide it.
+    TournamentTable marked;
+    EXPECT_EQ(read(marked, "\xEF\xBB\xBF" "No.;Name;Rtg;1.Rd.;;;x\n1;A;1;-;-;-\n2;B;1;-;-;-\n"),
+              StatusOk);
+    // A blank line at the end is a player with an empty name, the unrated Elo and no games.
+    TournamentTable table;
+    ASSERT_EQ(read(table, plain + "\n"), StatusOk);
+    ASSERT_EQ(table.playerCount(), 3u);
+    EXPECT_EQ(table.name(2), "");
+    EXPECT_EQ(table.rating(2), 1400.0);
+    EXPECT_EQ(table.gamesPlayed(2), 0);
+}
+
+struct FailureCase {
+    const char* name;
+    std::string text;
+    int code;
+};
+
+class UnsuitableFile : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(UnsuitableFile, IsRefusedWithItsCode) {
+    TournamentTable table;
+    EXPECT_EQ(read(table, GetParam().text), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, UnsuitableFile,
+    testing::Values(
+        FailureCase{"Empty", "", ErrorCannotOpenFile},
+        FailureCase{"NoHeader", "a;b\nc;d\ne;f\n", ErrorCannotOpenFile},
+        FailureCase{"HeaderAndOnePlayerOnly", std::string(Header) + "1;A;2000;-;-;-\n",
+                    ErrorCannotOpenFile},
+        FailureCase{"HeaderIsLastLine", std::string(Title) + Title + Header,
+                    StatusInvalidArgument},
+        FailureCase{"SixFieldHeader", std::string(Title) + "No.;Name;Rtg;1.Rd.;;\n1;A\n",
+                    ErrorCannotOpenFile},
+        FailureCase{"HeaderWithoutName", std::string(Title) + "No.;Nom;Rtg;1.Rd.;;;x\n1;A\n",
+                    ErrorCannotOpenFile},
+        FailureCase{"RoundFieldNeedsExactText", std::string(Title) + "No.;Name;Rtg; 1.Rd.;;;\n1\n",
+                    ErrorCannotOpenFile}),
+    [](const testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.name); });
+
+TEST(CrosstableReader, WithATitleLineOnePlayerIsEnough) {
+    TournamentTable table;
+    EXPECT_EQ(read(table, std::string(Title) + Header + "1;A;2000;-;-;-\n"), StatusOk);
+    EXPECT_EQ(table.playerCount(), 1u);
+}
+
+TEST(CrosstableReader, MissingFileAndDirectoryCannotBeOpened) {
+    TournamentTable table;
+    EXPECT_EQ(readCrosstable(table, DataDir + "/no_such_file.txt", 1400), ErrorCannotOpenFile);
+    EXPECT_EQ(readCrosstable(table, DataDir, 1400), ErrorCannotOpenFile);
+}
+
+}  // namespace
+}  // namespace tiebreak

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tournament/round_result.h"
+#include "tournament/tournament_table.h"
+
+namespace tiebreak {
+
+// Fills an empty table from a Swiss Manager crosstable export at path; unrated players get
+// eloForUnrated. Returns StatusOk, ErrorCannotOpenFile (-11) for a file that cannot be opened or
+// is not a crosstable, StatusInvalidArgument (-3) when no player line follows the header,
+// StatusNoMemory (-1) when the table cannot be allocated, ErrorNoMemory (-10) when a name cannot
+// be stored. After a failure the table may be partly filled; the caller owns and discards it.
+[[nodiscard]] int readCrosstable(TournamentTable& table, const std::string& path,
+                                 int eloForUnrated) noexcept;
+
+// The player index named by an opponent cell: number - 1, NoOpponent for a cell starting with '-'
+// (and for an empty one, which reads as number 0).
+[[nodiscard]] int decodeOpponent(std::string_view field) noexcept;
+
+// The round result of a result code such as "w 1", "- +" or "b x".
+[[nodiscard]] RoundResult decodeResult(std::string_view code) noexcept;
+
+}  // namespace tiebreak

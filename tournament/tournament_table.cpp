@@ -1,0 +1,116 @@
+#include "tournament/tournament_table.h"
+
+#include <new>
+
+#include "tournament/status_codes.h"
+
+namespace tiebreak {
+
+int TournamentTable::allocate(std::uint32_t n) noexcept {
+    if (n > MaxPlayers) return StatusNoMemory;
+    try {
+        playerCount_ = n;
+        maxGamesPlayed_ = 0;
+        names_.assign(n, std::string());
+        ratings_.assign(n, 0.0);
+        gamePoints_.assign(n, 0.0);
+        totalPoints_.assign(n, 0.0);
+        gamesPlayed_.assign(n, 0);
+        gamesAgainst_.assign(std::size_t{n} * n, 0);
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;  // what was created stays owned until release
+    }
+    return StatusOk;
+}
+
+int TournamentTable::setName(std::uint32_t i, std::string_view text) noexcept {
+    if (playerCount_ == 0) return StatusInvalidArgument;
+    if (i >= playerCount_) return StatusOutOfRange;
+    try {
+        names_[i].assign(text);
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;
+    }
+    return StatusOk;
+}
+
+void TournamentTable::setRating(std::uint32_t i, double value) noexcept {
+    if (i < playerCount_) ratings_[i] = value;
+}
+
+int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
+                                 RoundResult result) noexcept {
+    // The opponent is compared as a signed number: NoOpponent and other negatives pass here.
+    if (i >= playerCount_ || opponent >= static_cast<std::int64_t>(playerCount_)) {
+        return StatusOutOfRange;
+    }
+    if (opponent < 0 && opponent != NoOpponent) return StatusInvalidArgument;
+    const bool hasOpponent = opponent >= 0;
+    if (hasOpponent && static_cast<int>(result) > 0) {
+        ++gamesAgainst_[std::size_t{i} * playerCount_ + static_cast<std::uint32_t>(opponent)];
+        if (++gamesPlayed_[i] > maxGamesPlayed_) maxGamesPlayed_ = gamesPlayed_[i];
+    }
+    switch (result) {
+        case ResultUnplayedDraw:
+            totalPoints_[i] += 0.5;
+            return StatusOk;
+        case ResultUnplayedLoss:
+            return StatusOk;
+        case ResultUnplayedWin:
+            totalPoints_[i] += 1.0;
+            return StatusOk;
+        case ResultWin:
+            if (!hasOpponent) return StatusInvalidArgument;
+            totalPoints_[i] += 1.0;
+            gamePoints_[i] += 1.0;
+            return StatusOk;
+        case ResultLoss:
+            return hasOpponent ? StatusOk : StatusInvalidArgument;
+        case ResultDraw:
+            if (!hasOpponent) return StatusInvalidArgument;
+            totalPoints_[i] += 0.5;
+            gamePoints_[i] += 0.5;
+            return StatusOk;
+    }
+    return StatusInvalidArgument;
+}
+
+void TournamentTable::release() noexcept { *this = TournamentTable(); }
+
+namespace {
+// What the per-player reads give for an index outside the table.
+constexpr int OutsideTable = StatusOutOfRange;
+}  // namespace
+
+std::string_view TournamentTable::name(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? std::string_view(names_[i]) : std::string_view();
+}
+
+double TournamentTable::rating(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? ratings_[i] : OutsideTable;
+}
+
+double TournamentTable::gamePoints(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? gamePoints_[i] : OutsideTable;
+}
+
+double TournamentTable::totalPoints(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? totalPoints_[i] : OutsideTable;
+}
+
+std::int64_t TournamentTable::gamesPlayed(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? std::int64_t{gamesPlayed_[i]} : OutsideTable;
+}
+
+std::int64_t TournamentTable::gamesAgainst(std::uint32_t i, std::uint32_t j) const noexcept {
+    if (i >= playerCount_ || j >= playerCount_) return OutsideTable;
+    return gamesAgainst_[std::size_t{i} * playerCount_ + j];
+}
+
+std::span<const std::uint32_t> TournamentTable::gamesAgainstRow(std::uint32_t i) const noexcept {
+    if (i >= playerCount_) return {};
+    return std::span<const std::uint32_t>(gamesAgainst_).subspan(std::size_t{i} * playerCount_,
+                                                                  playerCount_);
+}
+
+}  // namespace tiebreak

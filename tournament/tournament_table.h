@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tournament/round_result.h"
+
+namespace tiebreak {
+
+// The read tournament: per player (0-based index in file order) the name, the rating, the points
+// and the played games, and the dense games-against matrix. Only played games with a known
+// opponent link two players; every point counts in totalPoints. Each player's line updates only
+// that player's row, so the matrix is symmetric only when the input is.
+class TournamentTable {
+public:
+    // Largest field that allocate accepts. The dense matrix needs 4 * n * n bytes (1.6 GB at this
+    // bound), and Linux over-commits memory: a plain allocation of a much larger matrix can
+    // "succeed" and the process be killed later, so a file of that many lines is refused instead.
+    static constexpr std::uint32_t MaxPlayers = 20000;
+
+    // Sets playerCount to n and creates zeroed arrays and an n-by-n zero matrix. Called once on
+    // an empty table. StatusOk, or StatusNoMemory when n exceeds MaxPlayers or memory runs out.
+    [[nodiscard]] int allocate(std::uint32_t n) noexcept;
+
+    // Stores a copy of text as player i's name. StatusInvalidArgument on an empty table,
+    // StatusOutOfRange for i >= playerCount, StatusNoMemory when the copy fails.
+    [[nodiscard]] int setName(std::uint32_t i, std::string_view text) noexcept;
+
+    // Player i's rating in Elo points; ignored for i >= playerCount.
+    void setRating(std::uint32_t i, double value) noexcept;
+
+    // Adds one round of player i's line: a played result with a known opponent counts a game and
+    // links the two; the points go by result. StatusOutOfRange for a player or opponent beyond the
+    // table; StatusInvalidArgument for a negative opponent other than NoOpponent, for a played
+    // result without an opponent and for an unknown result (a valid played game is counted first).
+    [[nodiscard]] int recordRound(std::uint32_t i, std::int32_t opponent,
+                                  RoundResult result) noexcept;
+
+    // Returns the table to the empty state.
+    void release() noexcept;
+
+    [[nodiscard]] std::uint32_t playerCount() const noexcept { return playerCount_; }
+    // The most games any player played; the runs take it as the number of rounds.
+    [[nodiscard]] std::uint32_t maxGamesPlayed() const noexcept { return maxGamesPlayed_; }
+
+    // Per-player reads with the index tested: "" for a name, -2 for a number outside the table.
+    [[nodiscard]] std::string_view name(std::uint32_t i) const noexcept;
+    [[nodiscard]] double rating(std::uint32_t i) const noexcept;
+    [[nodiscard]] double gamePoints(std::uint32_t i) const noexcept;
+    [[nodiscard]] double totalPoints(std::uint32_t i) const noexcept;
+    [[nodiscard]] std::int64_t gamesPlayed(std::uint32_t i) const noexcept;
+    [[nodiscard]] std::int64_t gamesAgainst(std::uint32_t i, std::uint32_t j) const noexcept;
+
+    // Whole arrays for the engine's loops, one entry per player in table order.
+    [[nodiscard]] std::span<const double> ratings() const noexcept { return ratings_; }
+    [[nodiscard]] std::span<const double> gamePoints() const noexcept { return gamePoints_; }
+    [[nodiscard]] std::span<const double> totalPoints() const noexcept { return totalPoints_; }
+    [[nodiscard]] std::span<const std::uint32_t> gamesPlayed() const noexcept {
+        return gamesPlayed_;
+    }
+    // Row i of the games-against matrix (playerCount counts); empty for i outside the table.
+    [[nodiscard]] std::span<const std::uint32_t> gamesAgainstRow(std::uint32_t i) const noexcept;
+
+private:
+    std::vector<std::string> names_;
+    std::uint32_t playerCount_ = 0;
+    std::uint32_t maxGamesPlayed_ = 0;
+    std::vector<std::uint32_t> gamesPlayed_;
+    std::vector<std::uint32_t> gamesAgainst_;  // row-major, playerCount_ * playerCount_
+    std::vector<double> ratings_;
+    std::vector<double> gamePoints_;
+    std::vector<double> totalPoints_;
+};
+
+}  // namespace tiebreak
