@@ -79,7 +79,9 @@ bool isRoundColumn(std::string_view field) {
     return field.size() >= 5 && field.substr(field.size() - 3) == "Rd.";
 }
 
-bool isHalfPointSign(std::string_view field) { return field == "\xBD" || field == "\xC2\xBD"; }
+bool isHalfPointSign(std::string_view field) {
+    return field == "\xBD" || field == "\xC2\xBD";
+}
 
 // Columns of the header that the reader uses.
 struct HeaderColumns {
@@ -134,8 +136,9 @@ int readPlayer(TournamentTable& table, std::uint32_t player, std::string_view li
     for (std::size_t c : columns.rounds) {
         // Rejected cells (an opponent beyond the table, a game without an opponent) record
         // nothing, which is what such a cell means.
-        static_cast<void>(table.recordRound(player, decodeOpponent(fields[c]),
-                                            decodeResult(resultCode(fields[c + 1], fields[c + 2]))));
+        static_cast<void>(
+            table.recordRound(player, decodeOpponent(fields[c]),
+                              decodeResult(resultCode(fields[c + 1], fields[c + 2]))));
     }
     return StatusOk;
 }
@@ -143,14 +146,16 @@ int readPlayer(TournamentTable& table, std::uint32_t player, std::string_view li
 int readLines(TournamentTable& table, const std::vector<std::string_view>& lines,
               int eloForUnrated) {
     std::size_t headerLine = 0;
-    while (headerLine < lines.size() && !isHeader(lines[headerLine])) ++headerLine;
+    while (headerLine < lines.size() && !isHeader(lines[headerLine]))
+        ++headerLine;
     if (lines.size() < 3 || headerLine == lines.size()) return ErrorCannotOpenFile;
 
     const std::size_t playerLines = lines.size() - headerLine - 1;
     if (playerLines == 0) return StatusInvalidArgument;
     // Checked before narrowing: a count beyond 32 bits must not wrap into an acceptable one.
     if (playerLines > TournamentTable::MaxPlayers) return StatusNoMemory;
-    if (const int status = table.allocate(static_cast<std::uint32_t>(playerLines)); failed(status)) {
+    if (const int status = table.allocate(static_cast<std::uint32_t>(playerLines));
+        failed(status)) {
         return status;
     }
 

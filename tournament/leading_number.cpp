@@ -10,12 +10,15 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Text after leading blanks, with an optional sign taken off; negative tells which sign it was.
 std::string_view unsignedPart(std::string_view text, bool& negative) {
     std::size_t pos = 0;
-    while (pos < text.size() && isBlank(text[pos])) ++pos;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
     negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
@@ -46,7 +49,8 @@ double leadingDouble(std::string_view text) noexcept {
     bool negative = false;
     const std::string_view rest = unsignedPart(text, negative);
     const bool startsNumber =
-        !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
+        !rest.empty() &&
+        (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
     if (!startsNumber) return 0.0;
     double value = 0.0;
     const auto result =

@@ -20,6 +20,8 @@ enum RunError : int {
     ErrorCannotCreateOutput = -12,
 };
 
-[[nodiscard]] constexpr bool failed(int code) noexcept { return code < 0; }
+[[nodiscard]] constexpr bool failed(int code) noexcept {
+    return code < 0;
+}
 
 }  // namespace tiebreak

@@ -75,7 +75,9 @@ int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
     return StatusInvalidArgument;
 }
 
-void TournamentTable::release() noexcept { *this = TournamentTable(); }
+void TournamentTable::release() noexcept {
+    *this = TournamentTable();
+}
 
 namespace {
 // What the per-player reads give for an index outside the table.
@@ -109,8 +111,8 @@ std::int64_t TournamentTable::gamesAgainst(std::uint32_t i, std::uint32_t j) con
 
 std::span<const std::uint32_t> TournamentTable::gamesAgainstRow(std::uint32_t i) const noexcept {
     if (i >= playerCount_) return {};
-    return std::span<const std::uint32_t>(gamesAgainst_).subspan(std::size_t{i} * playerCount_,
-                                                                  playerCount_);
+    return std::span<const std::uint32_t>(gamesAgainst_)
+        .subspan(std::size_t{i} * playerCount_, playerCount_);
 }
 
 }  // namespace tiebreak

@@ -73,8 +73,8 @@ class RoundCell : public testing::TestWithParam<CellCase> {};
 TEST_P(RoundCell, DecodesToGamesAndPoints) {
     const CellCase& cell = GetParam();
     TournamentTable table;
-    const std::string text = std::string(Title) + Header + "1;A;2000;" + cell.cells +
-                             ";-;-;-\n2;B;1900;-;-;-;-;-;-\n";
+    const std::string text =
+        std::string(Title) + Header + "1;A;2000;" + cell.cells + ";-;-;-\n2;B;1900;-;-;-;-;-;-\n";
     ASSERT_EQ(read(table, text), StatusOk);
     EXPECT_EQ(table.gamesPlayed(0), cell.games);
     EXPECT_EQ(table.gamesAgainst(0, 1), cell.games);
@@ -160,7 +160,8 @@ TEST(CrosstableReader, LinesAreReadWholeWhateverTheirLength) {
 TEST(CrosstableReader, LineEndsByteOrderMarkAndBlankLines) {
     const std::string plain = std::string(Title) + Header + "1;A;2000;2;w;x\n2;B;1900;1;b;x\n";
     std::string crlf;
-    for (char c : plain) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (char c : plain)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     for (const std::string& text : {crlf, "\xEF\xBB\xBF" + plain}) {
         TournamentTable table;
         ASSERT_EQ(read(table, text), StatusOk);
@@ -170,7 +171,9 @@ TEST(CrosstableReader, LineEndsByteOrderMarkAndBlankLines) {
     }
     // The mark before a header on the first line must not hide it.
     TournamentTable marked;
-    EXPECT_EQ(read(marked, "\xEF\xBB\xBF" "No.;Name;Rtg;1.Rd.;;;x\n1;A;1;-;-;-\n2;B;1;-;-;-\n"),
+    EXPECT_EQ(read(marked,
+                   "\xEF\xBB\xBF"
+                   "No.;Name;Rtg;1.Rd.;;;x\n1;A;1;-;-;-\n2;B;1;-;-;-\n"),
               StatusOk);
     // A blank line at the end is a player with an empty name, the unrated Elo and no games.
     TournamentTable table;
@@ -201,8 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"NoHeader", "a;b\nc;d\ne;f\n", ErrorCannotOpenFile},
         FailureCase{"HeaderAndOnePlayerOnly", std::string(Header) + "1;A;2000;-;-;-\n",
                     ErrorCannotOpenFile},
-        FailureCase{"HeaderIsLastLine", std::string(Title) + Title + Header,
-                    StatusInvalidArgument},
+        FailureCase{"HeaderIsLastLine", std::string(Title) + Title + Header, StatusInvalidArgument},
         FailureCase{"SixFieldHeader", std::string(Title) + "No.;Name;Rtg;1.Rd.;;\n1;A\n",
                     ErrorCannotOpenFile},
         FailureCase{"HeaderWithoutName", std::string(Title) + "No.;Nom;Rtg;1.Rd.;;;x\n1;A\n",

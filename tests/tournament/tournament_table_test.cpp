@@ -59,8 +59,10 @@ TEST(TournamentTable, RejectedRoundsChangeNothingButAValidGame) {
 
 TEST(TournamentTable, MaxGamesPlayedFollowsTheMostActivePlayer) {
     TournamentTable table = tableOf(3);
-    for (int k = 0; k < 7; ++k) static_cast<void>(table.recordRound(1, 0, ResultLoss));
-    for (int k = 0; k < 9; ++k) static_cast<void>(table.recordRound(0, 1, ResultWin));
+    for (int k = 0; k < 7; ++k)
+        static_cast<void>(table.recordRound(1, 0, ResultLoss));
+    for (int k = 0; k < 9; ++k)
+        static_cast<void>(table.recordRound(0, 1, ResultWin));
     EXPECT_EQ(table.maxGamesPlayed(), 9u);
 }
 
