@@ -1,14 +1,11 @@
 #include "tournament/crosstable_reader.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <new>
 #include <vector>
 
 #include "tournament/leading_number.h"
 #include "tournament/status_codes.h"
+#include "tournament/text_file.h"
 
 // The Swiss Manager crosstable export, as this reader understands it.
 //
@@ -29,8 +26,8 @@
 // also write the half point as "½" (Windows-1252 byte 0xBD, or UTF-8 C2 BD) alone in the result
 // field; that reads as 'x'.
 //
-// Lines are read whole, whatever their length; a "\r\n" line end reads as "\n", and a UTF-8
-// byte-order mark before the first line is skipped. Player lines with more fields than the
+// Lines are read whole, whatever their length (see splitLines for line ends and the byte-order
+// mark). Player lines with more fields than the
 // header ignore the extras; shorter ones, and rounds among the last header fields, read missing
 // fields as empty.
 
@@ -38,26 +35,6 @@ namespace tiebreak {
 namespace {
 
 constexpr std::string_view FirstRoundField = "1.Rd.";
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-
-// The file's lines without their line ends. A final line end closes the last line rather than
-// opening an empty one.
-std::vector<std::string_view> splitLines(std::string_view text) {
-    if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-        text.remove_prefix(Utf8ByteOrderMark.size());
-    }
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
 std::vector<std::string_view> splitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     for (;;) {
@@ -66,13 +43,6 @@ std::vector<std::string_view> splitFields(std::string_view line) {
         if (end == std::string_view::npos) return fields;
         line.remove_prefix(end + 1);
     }
-}
-
-bool isHeader(std::string_view line) {
-    for (std::string_view field : splitFields(line)) {
-        if (field == FirstRoundField) return true;
-    }
-    return false;
 }
 
 bool isRoundColumn(std::string_view field) {
@@ -143,10 +113,12 @@ int readPlayer(TournamentTable& table, std::uint32_t player, std::string_view li
     return StatusOk;
 }
 
-int readLines(TournamentTable& table, const std::vector<std::string_view>& lines,
-              int eloForUnrated) {
+}  // namespace
+
+int readCrosstableLines(TournamentTable& table, const std::vector<std::string_view>& lines,
+                        int eloForUnrated) {
     std::size_t headerLine = 0;
-    while (headerLine < lines.size() && !isHeader(lines[headerLine]))
+    while (headerLine < lines.size() && !isCrosstableHeader(lines[headerLine]))
         ++headerLine;
     if (lines.size() < 3 || headerLine == lines.size()) return ErrorCannotOpenFile;
 
@@ -172,7 +144,12 @@ int readLines(TournamentTable& table, const std::vector<std::string_view>& lines
     return StatusOk;
 }
 
-}  // namespace
+bool isCrosstableHeader(std::string_view line) {
+    for (std::string_view field : splitFields(line)) {
+        if (field == FirstRoundField) return true;
+    }
+    return false;
+}
 
 int decodeOpponent(std::string_view field) noexcept {
     if (!field.empty() && field[0] == '-') return NoOpponent;
@@ -200,18 +177,9 @@ RoundResult decodeResult(std::string_view code) noexcept {
 }
 
 int readCrosstable(TournamentTable& table, const std::string& path, int eloForUnrated) noexcept {
-    try {
-        std::error_code error;
-        if (std::filesystem::is_directory(path, error)) return ErrorCannotOpenFile;
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return ErrorCannotOpenFile;
-        const std::string text{std::istreambuf_iterator<char>(file),
-                               std::istreambuf_iterator<char>()};
-        if (file.bad()) return ErrorCannotOpenFile;
-        return readLines(table, splitLines(text), eloForUnrated);
-    } catch (const std::bad_alloc&) {
-        return ErrorNoMemory;
-    }
+    return parseFileLines(path, [&](const std::vector<std::string_view>& lines) {
+        return readCrosstableLines(table, lines, eloForUnrated);
+    });
 }
 
 }  // namespace tiebreak

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tournament/round_result.h"
 #include "tournament/tournament_table.h"
@@ -15,6 +16,14 @@ namespace tiebreak {
 // be stored. After a failure the table may be partly filled; the caller owns and discards it.
 [[nodiscard]] int readCrosstable(TournamentTable& table, const std::string& path,
                                  int eloForUnrated) noexcept;
+
+// readCrosstable on the lines of a file already read.
+[[nodiscard]] int readCrosstableLines(TournamentTable& table,
+                                      const std::vector<std::string_view>& lines,
+                                      int eloForUnrated);
+
+// True for the crosstable's header line: some field is exactly "1.Rd.".
+[[nodiscard]] bool isCrosstableHeader(std::string_view line);
 
 // The player index named by an opponent cell: number - 1, NoOpponent for a cell starting with '-'
 // (and for an empty one, which reads as number 0).

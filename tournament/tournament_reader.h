@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "tournament/tournament_table.h"
+
+namespace tiebreak {
+
+// The runs' one way to read a tournament: fills an empty table from the file at path, choosing
+// the reader by the file's content, not its name. A FIDE Tournament Report File goes to readTrf,
+// anything else to readCrosstable; the codes are theirs.
+[[nodiscard]] int readTournament(TournamentTable& table, const std::string& path,
+                                 int eloForUnrated) noexcept;
+
+}  // namespace tiebreak
