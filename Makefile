@@ -6,7 +6,9 @@ ifdef CI
 CMAKE_FLAGS += -DRPT_WERROR=ON
 endif
 
-.PHONY: all deps configure demo test gui bench format
+.PHONY: all deps configure demo test gui bench fuzz format
+
+FUZZ_SECONDS ?= 60
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -29,6 +31,12 @@ gui: all
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
+
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DRPT_FUZZ=ON -DRPT_SANITIZE=ON -DRPT_GUI=OFF -DRPT_BENCH=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
