@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DRPT_WERROR=ON
 endif
 
-.PHONY: all deps configure demo test gui bench fuzz format
+.PHONY: all deps configure demo test gui bench fuzz windows test-windows format
 
 FUZZ_SECONDS ?= 60
 
@@ -32,11 +32,23 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DRPT_FUZZ=ON -DRPT_SANITIZE=ON -DRPT_GUI=OFF -DRPT_BENCH=OFF >/dev/null
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# Windows: every library outside gui/, rptiebreaks-cli.exe and the tests, cross-built with mingw-w64;
+# the tests run under Wine.
+windows:
+	@scripts/install-deps windows
+	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DRPT_GUI=OFF -DRPT_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-windows -j $(JOBS)
+
+test-windows: windows
+	cd build-windows && WINEDEBUG=-all ctest --output-on-failure -j $(JOBS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -68,6 +68,8 @@ struct CellCase {
     double totalPoints;
 };
 
+void PrintTo(const CellCase& cell, std::ostream* out) { *out << cell.name; }
+
 class RoundCell : public testing::TestWithParam<CellCase> {};
 
 TEST_P(RoundCell, DecodesToGamesAndPoints) {
@@ -189,6 +191,8 @@ struct FailureCase {
     std::string text;
     int code;
 };
+
+void PrintTo(const FailureCase& file, std::ostream* out) { *out << file.name; }
 
 class UnsuitableFile : public testing::TestWithParam<FailureCase> {};
 
