@@ -42,9 +42,9 @@ using ScoreFunction = double (*)(double score, std::uint32_t games);
 // as the score function for the Bucholz methods). The method's result (count or status), or a
 // negative status; StatusInvalidArgument for an unknown method, with out untouched.
 [[nodiscard]] int computeTieBreak(const TournamentTable& table, std::span<double> out,
-                                  ScoreFunction f, TieBreakMethod method,
-                                  Modification modification, double tolerance,
-                                  unsigned maxSweeps, int dropWorst, int dropBest) noexcept;
+                                  ScoreFunction f, TieBreakMethod method, Modification modification,
+                                  double tolerance, unsigned maxSweeps, int dropWorst,
+                                  int dropBest) noexcept;
 
 // out from values by the modification. StatusOk, StatusNoMemory, or StatusInvalidArgument for an
 // unknown code (out untouched).

@@ -10,10 +10,10 @@ struct GeneratorOptions {
     std::uint32_t players = 100;  // 2 to 20,000
     std::uint32_t rounds = 9;     // Swiss rounds (ignored by the round robins)
     std::uint64_t seed = 1;
-    double unratedShare = 0.0;    // fraction of players without a rating (rating field "0")
-    double byeShare = 0.0;        // fraction of player-rounds taken as byes (full or half point)
-    double forfeitShare = 0.0;    // fraction of pairings decided by forfeit
-    double absentShare = 0.0;     // fraction of player-rounds not played at all
+    double unratedShare = 0.0;  // fraction of players without a rating (rating field "0")
+    double byeShare = 0.0;      // fraction of player-rounds taken as byes (full or half point)
+    double forfeitShare = 0.0;  // fraction of pairings decided by forfeit
+    double absentShare = 0.0;   // fraction of player-rounds not played at all
     std::uint32_t playersWithoutGames = 0;  // players who never play (withdrawn before round 1)
     bool doubleRoundRobin = false;          // every pair meets twice; rounds is ignored
     bool twoGroups = false;                 // two halves that never meet
