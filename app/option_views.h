@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/dialog_values.h"
+
+namespace tiebreak {
+
+// Window titles of the options dialogs and of the file-open dialog.
+inline constexpr std::string_view OptionsDialogTitle = "Recursive performance tie-breaks";
+inline constexpr std::string_view OpenFileTitle = "Recursive performance tie-breaks - Open file";
+
+// How the user left an options dialog.
+enum DialogOutcome : int {
+    DialogOk = 1,
+    DialogCancel = 2,
+    DialogSwitchMode = 3,  // "&Advanced..." in the simple dialog, "&Less options" in the other
+    DialogNotShown = -1,   // the dialog could not be shown at all
+};
+
+// The simple options dialog (radio buttons for sorting, the Elo for unrated players).
+class SimpleOptionsView {
+public:
+    virtual ~SimpleOptionsView() = default;
+    // Shows the dialog filled from values. After DialogOk, values holds what the user accepted;
+    // after any other outcome it is unchanged.
+    [[nodiscard]] virtual DialogOutcome show(SimpleDialogValues& values) = 0;
+};
+
+// The advanced options dialog (input file, four method rows, other options). The view applies
+// the enabling rules of advanced_rules.h and puts "<none>" into an empty file field on OK.
+class AdvancedOptionsView {
+public:
+    virtual ~AdvancedOptionsView() = default;
+    // As SimpleOptionsView::show.
+    [[nodiscard]] virtual DialogOutcome show(AdvancedDialogValues& values) = 0;
+};
+
+// A chosen input file: its full path, and its title (the name without directory and extension).
+struct ChosenFile {
+    std::string path;
+    std::string title;
+};
+
+// The file-open dialog. Each call shows a new dialog that lets every file be chosen, also the
+// name of a file that does not exist.
+class InputFileView {
+public:
+    virtual ~InputFileView() = default;
+    // The chosen file, or nothing when the user cancelled.
+    [[nodiscard]] virtual std::optional<ChosenFile> choose(std::string_view windowTitle) = 0;
+};
+
+}  // namespace tiebreak

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "app/dialog_values.h"
+
+namespace tiebreak {
+
+// Last line of both forms of the options header.
+inline constexpr std::string_view OptionsSeparator =
+    "--------------------------------------------------------------------------";
+
+// The options of the simple header: the sorting index and the Elo for unrated players.
+struct SimpleOptions {
+    int sortingIndex = SortingRecursivePerformance;
+    int elo = 0;
+};
+
+// The options of the advanced header: list indexes (not method codes), counts and 0/1 flags.
+struct AdvancedOptions {
+    std::string inputFile;
+    std::array<int, MethodRowCount> methodIndex{};
+    std::array<int, MethodRowCount> modificationIndex{};
+    std::array<int, MethodRowCount> worst{};
+    std::array<int, MethodRowCount> best{};
+    int sort = 0;
+    int elo = 0;
+    int headings = 0;
+    int beep = 0;
+};
+
+// The options header at the head of rp.log: the options of the last accepted dialog, in a simple
+// or an advanced form, followed by the log of the last run. Numbers are written and read without
+// regard to the process locale.
+class SettingsLog {
+public:
+    // path stays owned by the caller and must outlive this object.
+    explicit SettingsLog(const std::string& path) noexcept : path_(path) {}
+
+    // True when line 1 is exactly "Kavex options" and line 2 begins with "Advanced:".
+    [[nodiscard]] bool holdsAdvancedOptions() const noexcept;
+
+    // Fills values from a simple header (line 2 exactly "Simple:"); false, with values unchanged,
+    // when the file holds none. A value that is missing, not a number or outside the range of its
+    // control keeps what values held, and so does every value after one that is not a number.
+    bool readSimpleSection(SimpleDialogValues& values) const noexcept;
+
+    // The same for an advanced header (line 2 exactly "Advanced:"). A method row whose method and
+    // modification do not go together (one of them without a selection, or row 1 without a
+    // method) keeps both of its held selections.
+    bool readAdvancedSection(AdvancedDialogValues& values) const noexcept;
+
+    // Rewrites the file with the simple header and closes it. A file that cannot be written
+    // loses the header silently.
+    void writeSimpleHeader(const SimpleOptions& options) const noexcept;
+
+    // Rewrites the file with the advanced header and returns the stream, still open, for the
+    // run's log; the stream is not open when the file could not be written.
+    [[nodiscard]] std::ofstream writeAdvancedHeader(const AdvancedOptions& options) const noexcept;
+
+private:
+    const std::string& path_;
+};
+
+}  // namespace tiebreak
