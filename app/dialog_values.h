@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace tiebreak {
 
@@ -26,6 +27,9 @@ inline constexpr int SortingNone = 2;
 // Longest Elo text and longest count text the dialogs accept.
 inline constexpr int EloTextLength = 4;
 inline constexpr int CountTextLength = 1;
+
+// What an empty input file field of the advanced dialog becomes on OK.
+inline constexpr std::string_view NoInputFile = "<none>";
 
 // What the simple options dialog edits, with the dialog's defaults.
 struct SimpleDialogValues {
