@@ -72,6 +72,9 @@ using ScoreFunction = double (*)(double score, std::uint32_t games);
                                        ScoreFunction f, double tolerance,
                                        unsigned maxSweeps) noexcept;
 
+// Start values of recursive Bucholz: maxGamesPlayed * gamePoints[i] / gamesPlayed[i].
+void bucholzStartValues(const TournamentTable& table, std::span<double> out) noexcept;
+
 // Recursive Bucholz by iteration from each score projected onto maxGamesPlayed games.
 [[nodiscard]] int recursiveBucholz(const TournamentTable& table, std::span<double> out,
                                    double tolerance, unsigned maxSweeps) noexcept;

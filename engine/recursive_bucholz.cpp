@@ -1,0 +1,33 @@
+// Recursive Bucholz: the fixed point of the same map with the score fraction as the score term,
+// started from each player's score projected onto the most games anyone played.
+#include <vector>
+
+#include "engine/memory_guard.h"
+#include "engine/tie_break.h"
+
+namespace tiebreak {
+
+double scoreFraction(double score, std::uint32_t games) noexcept {
+    return score / static_cast<double>(games);
+}
+
+void bucholzStartValues(const TournamentTable& table, std::span<double> out) noexcept {
+    const double rounds = static_cast<double>(table.maxGamesPlayed());
+    const auto points = table.gamePoints();
+    const auto games = table.gamesPlayed();
+    // Multiplied before dividing; inactive players start from 0 / 0, which nothing reads.
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = rounds * points[i] / static_cast<double>(games[i]);
+    }
+}
+
+int recursiveBucholz(const TournamentTable& table, std::span<double> out, double tolerance,
+                     unsigned maxSweeps) noexcept {
+    return guardMemory(StatusNoMemory, [&] {
+        std::vector<double> start(out.size());
+        bucholzStartValues(table, start);
+        return iterateFixedPoint(table, out, start, scoreFraction, tolerance, maxSweeps);
+    });
+}
+
+}  // namespace tiebreak

@@ -1,0 +1,105 @@
+// The modifications that average a player's opponents' values: trimmed of the worst and best of
+// them, or with each opponent capped relative to a reference value.
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "engine/memory_guard.h"
+#include "engine/opponent_lists.h"
+#include "engine/tie_break.h"
+
+namespace tiebreak {
+
+namespace {
+
+// Ascending, with not-a-number values after all others, so that the order stays a strict weak
+// ordering whatever the values hold.
+bool ascending(double a, double b) noexcept {
+    return a < b || (!std::isnan(a) && std::isnan(b));
+}
+
+}  // namespace
+
+int trimmedRivalsAverage(const TournamentTable& table, std::span<double> out,
+                         std::span<const double> values, int dropWorst, int dropBest) noexcept {
+    assert(out.data() != values.data());
+    // A negative number of rivals to drop would reach past the entries; it drops none.
+    const long worst = std::max(dropWorst, 0);
+    const long best = std::max(dropBest, 0);
+    const long rounds = table.maxGamesPlayed();
+    return guardMemory(StatusNoMemory, [&] {
+        const OpponentLists lists(table);
+        std::vector<double> entries;
+        entries.reserve(static_cast<std::size_t>(rounds));
+        for (std::uint32_t i = 0; i < out.size(); ++i) {
+            // 1. One entry per game, opponents in table order.
+            entries.clear();
+            const auto opponents = lists.opponents(i);
+            const auto counts = lists.counts(i);
+            for (std::size_t k = 0; k < opponents.size(); ++k) {
+                entries.insert(entries.end(), static_cast<std::size_t>(counts[k]),
+                               values[opponents[k]]);
+            }
+            // 2. Ascending values.
+            std::sort(entries.begin(), entries.end(), ascending);
+            // 3.-4. Games missed against the most anyone played count as worst rivals already
+            // dropped; the best end is not reduced for them.
+            const long games = static_cast<long>(entries.size());
+            const long low = std::max(worst - (rounds - games), 0L);
+            const long kept = games - low - best;
+            // 5.-6. Nothing left is negative infinity; otherwise the kept entries, summed upward.
+            if (kept <= 0) {
+                out[i] = -std::numeric_limits<double>::infinity();
+                continue;
+            }
+            double sum = 0.0;
+            for (long k = low; k < games - best; ++k)
+                sum += entries[static_cast<std::size_t>(k)];
+            out[i] = sum / static_cast<double>(kept);
+        }
+        return StatusOk;
+    });
+}
+
+double capOpponentValue(double value, double reference, double limit) noexcept {
+    // The replacement lies 50 points inside the threshold: an opponent just beyond it counts for
+    // less than one just within.
+    constexpr double Cap = 350.0;
+    const double difference = value - reference;
+    if (difference > limit) return reference + Cap;
+    if (difference < -limit) return reference - Cap;
+    return value;
+}
+
+int cappedRivalsAverage(const TournamentTable& table, std::span<double> out,
+                        std::span<const double> values, Modification reference) noexcept {
+    if (reference != ModificationCappedToOwn && reference != ModificationCappedToRivalsAverage) {
+        return StatusInvalidArgument;
+    }
+    assert(out.data() != values.data());
+    constexpr double Limit = 400.0;
+    return guardMemory(StatusNoMemory, [&] {
+        const OpponentLists lists(table);
+        // Every reference comes from the uncapped values, computed before any capping.
+        std::vector<double> references(values.begin(), values.end());
+        if (reference == ModificationCappedToRivalsAverage) {
+            for (std::uint32_t i = 0; i < out.size(); ++i) {
+                references[i] = lists.average(i, values);
+            }
+        }
+        for (std::uint32_t i = 0; i < out.size(); ++i) {
+            const auto opponents = lists.opponents(i);
+            const auto counts = lists.counts(i);
+            double sum = 0.0;
+            for (std::size_t k = 0; k < opponents.size(); ++k) {
+                sum += counts[k] * capOpponentValue(values[opponents[k]], references[i], Limit);
+            }
+            out[i] = sum / lists.games(i);
+        }
+        return StatusOk;
+    });
+}
+
+}  // namespace tiebreak

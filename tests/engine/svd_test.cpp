@@ -1,0 +1,134 @@
+#include "engine/svd.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/tie_break.h"
+#include "game_table.h"
+
+namespace tiebreak {
+namespace {
+
+TEST(Pythag, NeitherOverflowsNorLosesSmallValues) {
+    EXPECT_EQ(pythag(3.0, -4.0), 5.0);
+    EXPECT_EQ(pythag(0.0, 0.0), 0.0);
+    EXPECT_NEAR(pythag(1e200, 1e200) / 1e200, std::sqrt(2.0), 1e-15);
+    EXPECT_NEAR(pythag(1e-200, 1e-200) / 1e-200, std::sqrt(2.0), 1e-15);
+}
+
+// Checks a = U diag(w) V^T, U^T U = I, V^T V = I and w >= 0 for a decomposition of a.
+void expectDecomposes(const Matrix& original) {
+    Matrix u = original;
+    const std::size_t m = u.rows();
+    const std::size_t n = u.cols();
+    std::vector<double> w(n);
+    Matrix v(n, n);
+    svdDecompose(u, w, v);
+    for (std::size_t q = 0; q < n; ++q)
+        EXPECT_GE(w[q], 0.0);
+    for (std::size_t r = 0; r < m; ++r) {
+        for (std::size_t c = 0; c < n; ++c) {
+            double product = 0.0;
+            for (std::size_t q = 0; q < n; ++q)
+                product += u(r, q) * w[q] * v(c, q);
+            EXPECT_NEAR(product, original(r, c), 1e-12) << r << "," << c;
+        }
+    }
+    for (std::size_t p = 0; p < n; ++p) {
+        for (std::size_t q = 0; q < n; ++q) {
+            double uu = 0.0;
+            double vv = 0.0;
+            for (std::size_t r = 0; r < m; ++r)
+                uu += u(r, p) * u(r, q);
+            for (std::size_t r = 0; r < n; ++r)
+                vv += v(r, p) * v(r, q);
+            // A zero singular value leaves a zero column of U.
+            if (w[p] != 0.0 || p != q) {
+                EXPECT_NEAR(uu, p == q ? 1.0 : 0.0, 1e-12);
+            }
+            EXPECT_NEAR(vv, p == q ? 1.0 : 0.0, 1e-12);
+        }
+    }
+}
+
+TEST(SvdDecompose, ReconstructsFullAndRankDeficientMatrices) {
+    Matrix full(7, 6);
+    for (std::size_t r = 0; r < 7; ++r) {
+        for (std::size_t c = 0; c < 6; ++c)
+            full(r, c) = std::sin(1.0 + 3.0 * r + 7.0 * c);
+    }
+    expectDecomposes(full);
+    Matrix deficient = full;
+    for (std::size_t r = 0; r < 7; ++r) {
+        deficient(r, 2) = 0.0;                    // a zero column
+        deficient(r, 4) = 2.0 * deficient(r, 1);  // a dependent one
+    }
+    expectDecomposes(deficient);
+    Matrix single(2, 1);
+    single(0, 0) = -3.0;
+    single(1, 0) = 4.0;
+    expectDecomposes(single);
+}
+
+// One win: terms 800 and -800, so x0 - x1 = 800 and x0 + x1 = 3800 (the ratings' sum).
+TEST(SolveBySvd, TwoPlayersWhoMetOnceGetTheExactSolution) {
+    const TournamentTable table = tableOfGames({2000, 1800}, {{0, 1, ResultWin}});
+    std::vector<double> out(2);
+    ASSERT_EQ(recursivePerformanceSvd(table, out, ratingDifference, SvdCutoff), StatusOk);
+    EXPECT_NEAR(out[0], 2300.0, 1e-9);
+    EXPECT_NEAR(out[1], 1500.0, 1e-9);
+}
+
+// Iteration and decomposition solve the same system: on a connected field whose meetings are not
+// two-coloured they agree to what the iteration's stopping test leaves (its last change is below
+// 1e-10, its distance to the fixed point a few times more).
+TEST(SolveBySvd, AgreesWithTheIterationOnAConnectedField) {
+    for (const std::uint32_t n : {5u, 12u, 31u}) {
+        const TournamentTable table = denseField(n);
+        std::vector<double> iterated(n);
+        std::vector<double> direct(n);
+        std::vector<double> difference(n);
+        ASSERT_GT(recursivePerformance(table, iterated, ratingDifference, IterationTolerance,
+                                       IterationLimit),
+                  1);
+        ASSERT_EQ(recursivePerformanceSvd(table, direct, ratingDifference, SvdCutoff), StatusOk);
+        for (std::size_t i = 0; i < n; ++i)
+            difference[i] = direct[i] - iterated[i];
+        EXPECT_LT(weightedNorm(table, difference), 1e-8) << n << " players";
+        // The direct values satisfy the equations themselves: one more step hardly moves them.
+        std::vector<double> stepped(n);
+        ASSERT_EQ(performanceStep(table, stepped, ratingDifference, direct), StatusOk);
+        for (std::size_t i = 0; i < n; ++i)
+            difference[i] = stepped[i] - direct[i];
+        EXPECT_LT(weightedNorm(table, difference), 1e-8) << n << " players";
+
+        ASSERT_GT(recursiveBucholz(table, iterated, IterationTolerance, IterationLimit), 1);
+        ASSERT_EQ(recursiveBucholzSvd(table, direct, SvdCutoff), StatusOk);
+        for (std::size_t i = 0; i < n; ++i)
+            difference[i] = direct[i] - iterated[i];
+        EXPECT_LT(weightedNorm(table, difference), 1e-10) << n << " players";
+    }
+}
+
+// Two triangles that never met: the system has no exact solution and a singular value vanishes,
+// so the direct values are far from anything the iteration reaches.
+TEST(SolveBySvd, TwoGroupsThatNeverMetGiveMeaninglessValues) {
+    const TournamentTable table =
+        tableOfGames({2000, 1900, 1800, 1700, 1600, 1500}, {{0, 1, ResultWin},
+                                                            {0, 2, ResultWin},
+                                                            {1, 2, ResultDraw},
+                                                            {3, 4, ResultDraw},
+                                                            {4, 5, ResultDraw},
+                                                            {5, 3, ResultDraw}});
+    std::vector<double> direct(6);
+    ASSERT_EQ(recursivePerformanceSvd(table, direct, ratingDifference, SvdCutoff), StatusOk);
+    double largest = 0.0;
+    for (const double value : direct)
+        largest = std::max(largest, std::fabs(value));
+    EXPECT_GT(largest, 1e6);
+}
+
+}  // namespace
+}  // namespace tiebreak
