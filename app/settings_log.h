@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/dialog_values.h"
 
@@ -37,8 +38,8 @@ struct AdvancedOptions {
 // regard to the process locale.
 class SettingsLog {
 public:
-    // path stays owned by the caller and must outlive this object.
-    explicit SettingsLog(const std::string& path) noexcept : path_(path) {}
+    // The settings file at path (the object keeps its own copy of the path).
+    explicit SettingsLog(std::string path) noexcept : path_(std::move(path)) {}
 
     // True when line 1 is exactly "Kavex options" and line 2 begins with "Advanced:".
     [[nodiscard]] bool holdsAdvancedOptions() const noexcept;
@@ -62,7 +63,7 @@ public:
     [[nodiscard]] std::ofstream writeAdvancedHeader(const AdvancedOptions& options) const noexcept;
 
 private:
-    const std::string& path_;
+    std::string path_;
 };
 
 }  // namespace tiebreak
