@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DRPT_WERROR=ON
 endif
 
-.PHONY: all deps configure demo test gui bench fuzz windows test-windows format
+.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows test-windows format
 
 FUZZ_SECONDS ?= 60
 
@@ -21,6 +21,13 @@ configure: deps
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRPT_SANITIZE=ON \
+		-DRPT_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
 
 demo: all
 	@scripts/demo $(BUILD)
