@@ -6,14 +6,17 @@
 namespace tiebreak {
 
 // What a generated tournament looks like. Every played game stands in both players' lines.
+// Values out of range are brought into it (players 2 to 20,000, at least one round, shares
+// between 0 and 1).
 struct GeneratorOptions {
     std::uint32_t players = 100;  // 2 to 20,000
     std::uint32_t rounds = 9;     // Swiss rounds (ignored by the round robins)
     std::uint64_t seed = 1;
-    double unratedShare = 0.0;  // fraction of players without a rating (rating field "0")
-    double byeShare = 0.0;      // fraction of player-rounds taken as byes (full or half point)
+    double unratedShare = 0.0;  // fraction of players without a rating ("0" or an empty field)
+    double byeShare = 0.0;      // fraction of player-rounds taken as requested half-point byes; the
+                                // player left over by an odd pairing gets a full-point bye anyway
     double forfeitShare = 0.0;  // fraction of pairings decided by forfeit
-    double absentShare = 0.0;   // fraction of player-rounds not played at all
+    double absentShare = 0.0;   // fraction of player-rounds not played at all (Swiss only)
     std::uint32_t playersWithoutGames = 0;  // players who never play (withdrawn before round 1)
     bool doubleRoundRobin = false;          // every pair meets twice; rounds is ignored
     bool twoGroups = false;                 // two halves that never meet
@@ -21,11 +24,14 @@ struct GeneratorOptions {
     bool withoutRatingColumn = false;       // no "Rtg" header field (ratings in the first field)
 };
 
-// The text of a Swiss Manager crosstable export of a tournament made by the options: title lines,
-// the header and one line per player. Deterministic for a given seed.
+// The text of a Swiss Manager final ranking crosstable of a tournament made by the options:
+// two title lines, the header and one line per player in ranking order, round cells naming
+// opponents by rank. Deterministic for given options, on every platform. Empty when memory
+// runs out.
 [[nodiscard]] std::string generateCrosstable(const GeneratorOptions& options);
 
-// Writes generateCrosstable(options) to path; false when the file cannot be written.
+// Writes generateCrosstable(options) to path, byte for byte; false when the file cannot be
+// written or the text cannot be made.
 [[nodiscard]] bool writeCrosstable(const GeneratorOptions& options, const std::string& path);
 
 }  // namespace tiebreak
