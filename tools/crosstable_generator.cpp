@@ -5,6 +5,7 @@
 #include <fstream>
 #include <new>
 #include <numeric>
+#include <string_view>
 #include <vector>
 
 #include "tools/tournament_simulation.h"
@@ -22,6 +23,13 @@
 // rating field. Without the rating column the rating moves to the first field ("Elo"), which
 // is where the reader looks when no field is called "Rtg". TB1 is the Buchholz (opponents'
 // points of the played games).
+//
+// The TRF form has a title record "012", the number of players "062" and of rounds "XXR", then
+// one "001" record per player in ranking order, the rank serving as start number (columns from
+// 1): 5-8 start number, 15-47 name, 49-52 rating (blank or 0000 when unrated), 54-56
+// federation, 81-84 points, 86-89 rank, and from 92 one block of ten columns per round: the
+// opponent's start number (0000 for none), colour ("w", "b", "-") and result ("1", "=", "0" for
+// games; "+" and "-" forfeits; "U" a pairing bye, "H" a half-point bye, "Z" absent).
 
 namespace tiebreak {
 namespace {
@@ -97,16 +105,125 @@ void appendCell(std::string& text, const RoundCell& cell, const std::vector<std:
     }
 }
 
-std::string crosstableText(const GeneratorOptions& clamped) {
-    const SimulatedTournament tournament = simulateTournament(clamped);
+// The finished tournament in ranking order: order[r] is the start index of rank r + 1, and
+// rank[i] the rank of start index i.
+struct Ranked {
+    SimulatedTournament tournament;
     std::vector<int> buchholzes;
-    for (const SimulatedPlayer& player : tournament.players) {
-        buchholzes.push_back(buchholz(tournament, player));
+    std::vector<std::uint32_t> order;
+    std::vector<std::uint32_t> rank;
+};
+
+Ranked rankedTournament(const GeneratorOptions& clamped) {
+    Ranked ranked{simulateTournament(clamped), {}, {}, {}};
+    for (const SimulatedPlayer& player : ranked.tournament.players) {
+        ranked.buchholzes.push_back(buchholz(ranked.tournament, player));
     }
-    const std::vector<std::uint32_t> order = rankingOrder(tournament.players, buchholzes);
-    std::vector<std::uint32_t> rank(order.size());
-    for (std::size_t r = 0; r < order.size(); ++r)
-        rank[order[r]] = static_cast<std::uint32_t>(r + 1);
+    ranked.order = rankingOrder(ranked.tournament.players, ranked.buchholzes);
+    ranked.rank.resize(ranked.order.size());
+    for (std::size_t r = 0; r < ranked.order.size(); ++r) {
+        ranked.rank[ranked.order[r]] = static_cast<std::uint32_t>(r + 1);
+    }
+    return ranked;
+}
+
+// text padded with blanks to width, on the left (right-aligned) or on the right.
+void appendAligned(std::string& text, std::string_view field, std::size_t width, bool right) {
+    const std::size_t pad = field.size() < width ? width - field.size() : 0;
+    if (right) text.append(pad, ' ');
+    text += field;
+    if (!right) text.append(pad, ' ');
+}
+
+void appendNumberAligned(std::string& text, long long value, std::size_t width) {
+    std::string number;
+    appendNumber(number, value);
+    appendAligned(text, number, width, true);
+}
+
+void appendTrfCell(std::string& text, const RoundCell& cell,
+                   const std::vector<std::uint32_t>& rank) {
+    const bool paired =
+        cell.kind == CellGame || cell.kind == CellForfeitWin || cell.kind == CellForfeitLoss;
+    if (paired) {
+        appendNumberAligned(text, rank[cell.opponent], 4);
+    } else {
+        text += "0000";
+    }
+    text += ' ';
+    text += cell.kind == CellGame ? (cell.white ? 'w' : 'b') : '-';
+    text += ' ';
+    switch (cell.kind) {
+        case CellGame:
+            text += cell.halfPoints == 2 ? '1' : cell.halfPoints == 1 ? '=' : '0';
+            break;
+        case CellForfeitWin:
+            text += '+';
+            break;
+        case CellForfeitLoss:
+            text += '-';
+            break;
+        case CellPairingBye:
+            text += 'U';
+            break;
+        case CellRequestedBye:
+            text += 'H';
+            break;
+        case CellAbsent:
+            text += 'Z';
+            break;
+    }
+}
+
+std::string trfText(const GeneratorOptions& clamped) {
+    const Ranked ranked = rankedTournament(clamped);
+    const char* const lineEnd = clamped.crlf ? "\r\n" : "\n";
+    std::string text = "012 Generated tournament, seed ";
+    appendNumber(text, static_cast<long long>(clamped.seed));
+    text += lineEnd;
+    text += "062 ";
+    appendNumber(text, static_cast<long long>(ranked.order.size()));
+    text += lineEnd;
+    text += "XXR ";
+    appendNumber(text, ranked.tournament.rounds);
+    text += lineEnd;
+    for (std::size_t r = 0; r < ranked.order.size(); ++r) {
+        const SimulatedPlayer& player = ranked.tournament.players[ranked.order[r]];
+        text += "001 ";
+        appendNumberAligned(text, static_cast<long long>(r + 1), 4);
+        text += " m    ";
+        appendAligned(text, player.name, 33, false);
+        text += ' ';
+        if (player.rating != 0) {
+            appendNumberAligned(text, player.rating, 4);
+        } else {
+            text += player.emptyRating ? "    " : "0000";
+        }
+        text += ' ';
+        appendAligned(text, player.federation, 3, false);
+        text += ' ';
+        appendAligned(text, "0", 11, true);  // no FIDE identifier
+        text += " 1990/01/01 ";
+        std::string points;
+        appendPoints(points, player.halfPoints);
+        appendAligned(text, points, 4, true);
+        text += ' ';
+        appendNumberAligned(text, static_cast<long long>(r + 1), 4);
+        for (const RoundCell& cell : player.rounds) {
+            text += "  ";
+            appendTrfCell(text, cell, ranked.rank);
+        }
+        text += lineEnd;
+    }
+    return text;
+}
+
+std::string crosstableText(const GeneratorOptions& clamped) {
+    const Ranked ranked = rankedTournament(clamped);
+    const SimulatedTournament& tournament = ranked.tournament;
+    const std::vector<int>& buchholzes = ranked.buchholzes;
+    const std::vector<std::uint32_t>& order = ranked.order;
+    const std::vector<std::uint32_t>& rank = ranked.rank;
     const char* const lineEnd = clamped.crlf ? "\r\n" : "\n";
 
     std::string text = clamped.doubleRoundRobin ? "Double round robin" : "Swiss open";
@@ -162,7 +279,8 @@ std::string crosstableText(const GeneratorOptions& clamped) {
 
 std::string generateCrosstable(const GeneratorOptions& options) {
     try {
-        return crosstableText(clampedOptions(options));
+        const GeneratorOptions clamped = clampedOptions(options);
+        return clamped.trf ? trfText(clamped) : crosstableText(clamped);
     } catch (const std::bad_alloc&) {
         return {};
     }

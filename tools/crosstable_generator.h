@@ -22,12 +22,15 @@ struct GeneratorOptions {
     bool twoGroups = false;                 // two halves that never meet
     bool crlf = false;                      // "\r\n" line ends
     bool withoutRatingColumn = false;       // no "Rtg" header field (ratings in the first field)
+    bool trf = false;  // a FIDE Tournament Report File of the same tournament instead (its
+                       // four columns of points hold up to 99.5)
 };
 
 // The text of a Swiss Manager final ranking crosstable of a tournament made by the options:
 // two title lines, the header and one line per player in ranking order, round cells naming
-// opponents by rank. Deterministic for given options, on every platform. Empty when memory
-// runs out.
+// opponents by rank. With `trf`, the same tournament as a FIDE Tournament Report File whose
+// start numbers are the ranks, so that both files give the same table. Deterministic for given
+// options, on every platform. Empty when memory runs out.
 [[nodiscard]] std::string generateCrosstable(const GeneratorOptions& options);
 
 // Writes generateCrosstable(options) to path, byte for byte; false when the file cannot be

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     app.add_flag("--crlf", options.crlf, "\\r\\n line ends");
     app.add_flag("--without-rating-column", options.withoutRatingColumn,
                  "ratings in the first field, no Rtg column");
+    app.add_flag("--trf", options.trf, "a FIDE TRF file of the same tournament instead");
     app.add_option("-o,--output", output, "output file, - for standard output");
     CLI11_PARSE(app, argc, argv);
 

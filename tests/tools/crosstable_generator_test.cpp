@@ -14,6 +14,8 @@
 #include "tournament/crosstable_reader.h"
 #include "tournament/leading_number.h"
 #include "tournament/status_codes.h"
+#include "tournament/text_file.h"
+#include "tournament/trf_reader.h"
 
 namespace tiebreak {
 namespace {
@@ -293,6 +295,16 @@ TEST(CrosstableGenerator, SameSeedSameTextEverywhere) {
     EXPECT_NE(generateCrosstable(options), text);
 }
 
+void expectSameTable(const TournamentTable& a, const TournamentTable& b) {
+    ASSERT_EQ(a.playerCount(), b.playerCount());
+    for (std::uint32_t i = 0; i < a.playerCount(); ++i) {
+        EXPECT_EQ(a.name(i), b.name(i));
+        EXPECT_EQ(a.rating(i), b.rating(i));
+        EXPECT_EQ(a.totalPoints(i), b.totalPoints(i));
+        EXPECT_TRUE(std::ranges::equal(a.gamesAgainstRow(i), b.gamesAgainstRow(i))) << i;
+    }
+}
+
 TEST(CrosstableGenerator, FormatOptionsKeepTheTournament) {
     Generated plain;
     ASSERT_NO_FATAL_FAILURE(generate(everything(), plain));
@@ -301,14 +313,28 @@ TEST(CrosstableGenerator, FormatOptionsKeepTheTournament) {
     EXPECT_EQ(column(other.header, "Rtg"), other.header.size());
     EXPECT_EQ(std::count(other.text.begin(), other.text.end(), '\n'),
               std::count(other.text.begin(), other.text.end(), '\r'));
-    const TournamentTable& a = plain.table;
-    const TournamentTable& b = other.table;
-    ASSERT_EQ(a.playerCount(), b.playerCount());
-    for (std::uint32_t i = 0; i < a.playerCount(); ++i) {
-        EXPECT_EQ(a.name(i), b.name(i));
-        EXPECT_EQ(a.rating(i), b.rating(i));
-        EXPECT_EQ(a.totalPoints(i), b.totalPoints(i));
-        EXPECT_TRUE(std::ranges::equal(a.gamesAgainstRow(i), b.gamesAgainstRow(i))) << i;
+    expectSameTable(plain.table, other.table);
+}
+
+// The TRF form names players by start number and the crosstable by rank; the generator makes
+// them the same, so every byte of the table must agree.
+TEST(CrosstableGenerator, TrfFormHoldsTheSameTournament) {
+    for (const bool roundRobin : {false, true}) {
+        GeneratorOptions options = everything();
+        options.doubleRoundRobin = roundRobin;
+        if (roundRobin) options.players = 11;  // TRF has four columns for points: up to 99.5
+        Generated plain;
+        ASSERT_NO_FATAL_FAILURE(generate(options, plain));
+        options.trf = true;
+        const std::string text = generateCrosstable(options);
+        const std::vector<std::string_view> lines = splitLines(text);
+        ASSERT_TRUE(isTrf(lines));
+        TournamentTable trf;
+        ASSERT_EQ(readTrfLines(trf, lines, UnratedMark), StatusOk);
+        expectSameTable(plain.table, trf);
+        for (std::uint32_t i = 0; i < trf.playerCount(); ++i) {
+            EXPECT_EQ(plain.table.gamePoints(i), trf.gamePoints(i)) << i;
+        }
     }
 }
 
