@@ -1,5 +1,9 @@
 #include "gui/input_file_dialog.h"
 
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
+
 namespace tiebreak {
 
 CInputFileDialog::CInputFileDialog(const QString& title, QWidget* parent)
@@ -11,8 +15,14 @@ CInputFileDialog::CInputFileDialog(const QString& title, QWidget* parent)
     // "*": "*.*" alone would hide files without an extension here, unlike on Windows.
     setOption(QFileDialog::HideNameFilterDetails);
     setNameFilter(QStringLiteral("All files (*.*) (*)"));
-    // Qt's default size cuts the side bar's names and the dates short.
+    // Qt's default sizes cut the side bar's names and the dates short.
     resize(sizeHint().expandedTo(QSize(800, 500)));
+    if (auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({180, 620});
+    if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 }  // namespace tiebreak
