@@ -35,6 +35,7 @@ inline constexpr std::string_view NoInputFile = "<none>";
 struct SimpleDialogValues {
     int sortingIndex = SortingRecursivePerformance;
     std::string eloText = "1400";
+    bool operator==(const SimpleDialogValues&) const = default;
 };
 
 // What the advanced options dialog edits, with the dialog's defaults. Row 1 always has a method;
@@ -51,6 +52,7 @@ struct AdvancedDialogValues {
     std::string eloText = "1400";
     bool headings = true;
     bool beep = false;
+    bool operator==(const AdvancedDialogValues&) const = default;
 };
 
 }  // namespace tiebreak

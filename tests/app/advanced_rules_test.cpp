@@ -18,6 +18,8 @@ struct RuleCase {
     MethodRowState expected;
 };
 
+void PrintTo(const RuleCase& row, std::ostream* out) { *out << row.name; }
+
 class AdvancedRules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(AdvancedRules, LeaveTheRowInItsState) {

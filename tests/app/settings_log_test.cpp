@@ -81,6 +81,8 @@ struct ModeCase {
     bool advanced;
 };
 
+void PrintTo(const ModeCase& row, std::ostream* out) { *out << row.name; }
+
 class SettingsLogMode : public SettingsLogTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(SettingsLogMode, ComesFromTheFirstTwoLines) {
@@ -108,6 +110,8 @@ struct SimpleCase {
     bool found;
     SimpleDialogValues expected;
 };
+
+void PrintTo(const SimpleCase& row, std::ostream* out) { *out << row.name; }
 
 class SettingsLogSimple : public SettingsLogTest,
                           public ::testing::WithParamInterface<SimpleCase> {};
@@ -149,6 +153,8 @@ struct AdvancedCase {
     std::string text;
     void (*expect)(AdvancedDialogValues&);  // turns the defaults into the expected values
 };
+
+void PrintTo(const AdvancedCase& row, std::ostream* out) { *out << row.name; }
 
 class SettingsLogAdvanced : public SettingsLogTest,
                             public ::testing::WithParamInterface<AdvancedCase> {};

@@ -29,6 +29,8 @@ struct ChoiceCase {
     const char* title;
 };
 
+void PrintTo(const ChoiceCase& row, std::ostream* out) { *out << row.name; }
+
 class InputFileChoice : public ::testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(InputFileChoice, GivesThePathAndTheTitle) {

@@ -54,6 +54,8 @@ struct ButtonCase {
     SimpleDialogValues values;  // what the view hands back
 };
 
+void PrintTo(const ButtonCase& row, std::ostream* out) { *out << row.name; }
+
 class SimpleOptionsButtons : public ::testing::TestWithParam<ButtonCase> {};
 
 TEST_P(SimpleOptionsButtons, EndTheDialogWithTheirOutcome) {
