@@ -1,0 +1,192 @@
+#include "runs/advanced_run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <optional>
+#include <system_error>
+
+#include "engine/tie_break.h"
+#include "runs/error_messages.h"
+#include "runs/run_log.h"
+#include "runs/spreadsheet.h"
+#include "runs/text_format.h"
+#include "tournament/status_codes.h"
+
+namespace tiebreak {
+
+namespace {
+
+// Both error lines are 47 characters before their measure.
+constexpr const char* ResidualLabel = "Error:                                         ";
+constexpr const char* SvdLabel = "Error between recursive method and SVD method: ";
+constexpr const char* RivalsText =
+    "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
+    "out.";
+
+// How a failed step ends the attempt: the code and the name its message shows.
+struct Failure {
+    int code;
+    std::string name;
+};
+
+struct Method {
+    TieBreakMethod code;
+    const char* name;  // as the log names it
+    ScoreFunction scoreFunction;
+};
+
+constexpr Method Performance{MethodRecursivePerformance, "Recursive Performance", ratingDifference};
+constexpr Method Bucholz{MethodRecursiveBucholz, "Recursive Bucholz", scoreFraction};
+
+bool usesMethod(const AdvancedRunOptions& options, TieBreakMethod method) {
+    for (const int code : options.method) {
+        if (code == method) return true;
+    }
+    return false;
+}
+
+// One method: its iterative values, the residual of one more step and the distance to the
+// decomposition's solution, each measure logged and checked.
+std::optional<Failure> computeMethod(const TournamentTable& table, const Method& method,
+                                     std::vector<double>& values, std::vector<double>& scratch,
+                                     Notices& notices, std::ostream& log) {
+    values.resize(table.playerCount());
+    const int sweeps = method.code == MethodRecursivePerformance
+                           ? recursivePerformance(table, values, ratingDifference,
+                                                  IterationTolerance, IterationLimit)
+                           : recursiveBucholz(table, values, IterationTolerance, IterationLimit);
+    if (failed(sweeps)) return Failure{ErrorNoMemory, ""};
+    // 0 and 1 are what the iteration returns at its limit (and, rarely, after one sweep).
+    if (sweeps > 1) {
+        log << "\nNumber of iterations of " << method.name << ": " << sweeps << '\n' << std::flush;
+    } else {
+        log << "\nMaximum number of iterations of " << method.name << " surpassed\n" << std::flush;
+    }
+
+    if (failed(applyModification(table, scratch, values, ModificationPerformanceStep,
+                                 method.scoreFunction, 1, 0))) {
+        return Failure{ErrorNoMemory, ""};
+    }
+    const double residual = differenceMeasure(table, scratch, values);
+    warnIfNotConverged(notices, residual);
+    log << ResidualLabel << general(residual, 17) << '\n' << std::flush;
+
+    const int solved = method.code == MethodRecursivePerformance
+                           ? recursivePerformanceSvd(table, scratch, ratingDifference, SvdCutoff)
+                           : recursiveBucholzSvd(table, scratch, SvdCutoff);
+    if (failed(solved)) return Failure{ErrorNoMemory, ""};
+    const double distance = differenceMeasure(table, scratch, values);
+    warnIfNotConverged(notices, distance);
+    log << SvdLabel << general(distance, 17) << '\n' << std::flush;
+    return std::nullopt;
+}
+
+bool rivalsCheckMet(const AdvancedRunOptions& options, const TournamentTable& table) {
+    for (int row = 0; row < AdvancedRowCount; ++row) {
+        if (static_cast<long>(options.worst[row]) + options.best[row] >=
+            static_cast<long>(table.maxGamesPlayed())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The plain table for the command line's standard output.
+int copyTable(const std::string& path, std::ostream& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return ErrorCannotOpenFile;
+    out << in.rdbuf();
+    out.flush();
+    return 0;
+}
+
+// Steps 2 to 17 of the run; a failure comes back for its one error box.
+std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
+                               const AdvancedRunOptions& options, std::ostream& log,
+                               const TournamentTable& table) {
+    // Row 1 carries the sorting column; only a hand-edited rp.log leaves it without a method.
+    if (options.method[0] == RowUnused) return Failure{StatusInvalidArgument, ""};
+    std::vector<double> scratch(table.playerCount());
+    std::vector<double> performance;
+    std::vector<double> bucholz;
+    log << "\nExecuting methods...\n" << std::flush;
+    if (usesMethod(options, MethodRecursivePerformance)) {
+        if (auto failure = computeMethod(table, Performance, performance, scratch, notices, log)) {
+            return failure;
+        }
+    }
+    if (usesMethod(options, MethodRecursiveBucholz)) {
+        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, notices, log)) {
+            return failure;
+        }
+    }
+
+    std::array<std::vector<double>, AdvancedRowCount> results;
+    for (int row = 0; row < AdvancedRowCount; ++row) {
+        if (options.method[row] == RowUnused) continue;
+        results[row].resize(table.playerCount());
+        const std::vector<double>& values =
+            options.method[row] == MethodRecursiveBucholz ? bucholz : performance;
+        if (values.empty() && table.playerCount() != 0) {
+            return Failure{StatusInvalidArgument, ""};  // a method code the run does not know
+        }
+        const int status = applyModification(
+            table, results[row], values, static_cast<Modification>(options.modification[row]),
+            ratingDifference, options.worst[row], options.best[row]);
+        if (failed(status)) return Failure{status, ""};
+    }
+
+    log << "\nOutput file: " << options.intermediatePath << '\n' << std::flush;
+    if (const int written = writeAdvancedReport(options.intermediatePath, table, results, options);
+        written != 0) {
+        return Failure{written, options.intermediatePath};
+    }
+    const std::string csv =
+        options.csvPath.empty() ? csvPathFor(options.inputPath) : options.csvPath;
+    if (options.plainTable != nullptr) {
+        const int copied = copyTable(options.intermediatePath, *options.plainTable);
+        std::error_code ignored;
+        std::filesystem::remove(options.intermediatePath, ignored);
+        if (copied != 0) return Failure{copied, options.intermediatePath};
+    } else if (const int converted = convertAndRemove(options.intermediatePath, csv, notices);
+               converted != 0) {
+        return Failure{converted, csv};
+    }
+
+    logContestantLists(log, table);
+    if (rivalsCheckMet(options, table)) {
+        log << RivalsText;
+        notices.showNotice(RivalsText);
+    }
+    log << '\n' << std::flush;
+    if (options.plainTable == nullptr) openInShell(opener, csv);
+    if (options.beep != 0) notices.beep();
+    return std::nullopt;
+}
+
+}  // namespace
+
+RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
+                               const AdvancedRunOptions& options, std::ostream& log,
+                               const TournamentTable& table, int readResult) {
+    if (readResult != 0) {
+        showErrorMessage(notices, readResult, options.inputPath);
+        if (readResult == ErrorCannotOpenFile && log.good()) {
+            log << "Unsuitable input file.\n" << std::flush;
+        }
+        return RunFailed;
+    }
+    std::optional<Failure> failure;
+    try {
+        failure = analyse(notices, opener, options, log, table);
+    } catch (const std::bad_alloc&) {
+        failure = Failure{ErrorNoMemory, ""};
+    }
+    if (!failure) return RunFinished;
+    showErrorMessage(notices, failure->code, failure->name);
+    return RunFailed;
+}
+
+}  // namespace tiebreak

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "runs/notices.h"
+#include "runs/run_codes.h"
+#include "tournament/tournament_table.h"
+
+namespace tiebreak {
+
+inline constexpr int AdvancedRowCount = 4;
+
+// What the advanced dialog's driver hands to the run, with method and modification codes.
+struct AdvancedRunOptions {
+    std::string inputPath;
+    std::array<int, AdvancedRowCount> method{};        // MethodRecursivePerformance,
+                                                       // MethodRecursiveBucholz or RowUnused
+    std::array<int, AdvancedRowCount> modification{};  // ModificationNone,
+                                                       // ModificationRivalsAverage or RowUnused
+    std::array<int, AdvancedRowCount> worst{};         // rivals taken out at the low end
+    std::array<int, AdvancedRowCount> best{};          // and at the high end
+    int sort = 0;
+    int eloForUnrated = 0;
+    int headings = 0;
+    int beep = 0;
+    // Where the results table is written before its conversion, and the spreadsheet file
+    // (empty: beside the input). The command line chooses both; the desktop keeps the defaults.
+    std::string intermediatePath = std::string(IntermediateFile);
+    std::string csvPath;
+    // When set, the plain results table goes here instead of into a spreadsheet file, and
+    // nothing is opened.
+    std::ostream* plainTable = nullptr;
+};
+
+// The run after the driver has read the crosstable into table with result readResult: computes
+// every method the rows use with its two checks, writes the results table, converts it to the
+// spreadsheet file, completes the log, opens the file and beeps if asked. The log stream stays
+// open for the caller to close. RunFailed after one error box.
+[[nodiscard]] RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
+                                             const AdvancedRunOptions& options, std::ostream& log,
+                                             const TournamentTable& table, int readResult);
+
+// The results table of an advanced run: name, points and one column per used row, row 1's
+// column first. 0, ErrorCannotOpenFile or ErrorNoMemory.
+[[nodiscard]] int writeAdvancedReport(
+    const std::string& path, const TournamentTable& table,
+    const std::array<std::vector<double>, AdvancedRowCount>& results,
+    const AdvancedRunOptions& options);
+
+}  // namespace tiebreak

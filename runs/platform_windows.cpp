@@ -1,0 +1,37 @@
+#include <shellapi.h>
+#include <windows.h>
+
+#include "runs/platform.h"
+
+namespace tiebreak {
+
+std::string_view directorySeparators() noexcept {
+    return "\\/";
+}
+
+Separators userLocaleSeparators() noexcept {
+    Separators separators;
+    char text[8] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text) > 0 &&
+        text[0] != '\0') {
+        separators.decimal = text[0];
+    }
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SLIST, text, sizeof text) > 0 &&
+        text[0] != '\0') {
+        separators.list = text[0];
+    }
+    return separators;
+}
+
+bool openWithAssociatedProgram(const std::string& path) noexcept {
+    // ShellExecute opens the file by its association; no command interpreter reads the path.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
+
+void informationBeep() noexcept {
+    MessageBeep(MB_ICONASTERISK);  // 0x40
+}
+
+}  // namespace tiebreak

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+namespace tiebreak {
+
+// Method and modification code of an advanced method row that is not used.
+inline constexpr int RowUnused = -3;
+
+// How an advanced run ended: finished (the program ends) or failed (one error box has been
+// shown and the dialog comes back).
+enum RunOutcome : int {
+    RunFinished = 0,
+    RunFailed = 1,
+};
+
+// The results table of both runs before its conversion, relative to the current directory.
+inline constexpr std::string_view IntermediateFile = "output_aux_rp.txt";
+
+// Error measures above this magnitude make the advanced run warn of possible non-convergence.
+inline constexpr double ConvergenceTolerance = 0.00001;
+
+}  // namespace tiebreak

@@ -1,0 +1,151 @@
+#include "runs/simple_run.h"
+
+#include <fstream>
+#include <iostream>
+#include <new>
+
+#include "engine/tie_break.h"
+#include "runs/run_log.h"
+#include "runs/text_format.h"
+#include "tournament/status_codes.h"
+#include "tournament/tournament_reader.h"
+
+namespace tiebreak {
+
+namespace {
+
+constexpr TieBreakMethod SlotMethods[MethodSlotCount] = {
+    MethodRecursivePerformance, MethodRecursivePerformanceSvd, MethodRecursiveBucholz,
+    MethodRecursiveBucholzSvd};
+constexpr const char* SlotLogLines[MethodSlotCount] = {
+    "\nNumber of iterations of Recursive Performance: ",
+    "\nSingular value decomposition for Recursive Performance succesful\n",
+    "\nNumber of iterations of Recursive Bucholz: ",
+    "\nSingular value decomposition for Recursive Bucholz succesful\n"};
+
+bool isPerformanceSlot(int slot) {
+    return slot < 2;
+}
+
+// The sorting column is always computed, and something always is.
+void normalise(SimpleRunOptions& options) {
+    if (options.sortRows == 1) {
+        if (options.sortMethod == NoSortMethod) options.sortMethod = 0;
+        if (options.sortVariant == 0) options.sortVariant = 1;
+    }
+    // A hand-made options record may name a slot or bit that does not exist: none is chosen.
+    if (options.sortMethod < 0 || options.sortMethod >= MethodSlotCount) {
+        options.sortMethod = NoSortMethod;
+    }
+    if (options.sortVariant < 0 || options.sortVariant > (1 << (VariantCount - 1)) ||
+        (options.sortVariant & (options.sortVariant - 1)) != 0) {
+        options.sortVariant = 0;
+    }
+    if (options.sortRows == 1 && options.sortMethod != NoSortMethod) {
+        options.methodVariants[options.sortMethod] |= options.sortVariant;
+    }
+    for (int& mask : options.methodVariants)
+        mask &= (1 << VariantCount) - 1;
+    bool any = false;
+    for (const int mask : options.methodVariants)
+        any = any || mask != 0;
+    if (!any) options.methodVariants[0] = 1;
+    if (options.sortMethod == NoSortMethod || options.sortVariant == 0) {
+        for (int slot = 0; slot < MethodSlotCount; ++slot) {
+            const int mask = options.methodVariants[slot];
+            if (mask == 0) continue;
+            options.sortMethod = slot;
+            options.sortVariant = mask & -mask;  // the lowest bit set
+            break;
+        }
+    }
+}
+
+// Step 7 of the run: every slot with a mask, its residual and its variants. Returns 0, or the
+// run's result when it had to stop (ErrorNoMemory); an unknown variant leaves its column empty.
+int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, ResultGrid& grid,
+                 std::vector<double>& work, std::ostream& log) {
+    const std::size_t n = table.playerCount();
+    for (int slot = 0; slot < MethodSlotCount; ++slot) {
+        const int mask = options.methodVariants[slot];
+        if (mask == 0) continue;
+        const ScoreFunction scoreFunction = ratingDifference;  // the one performance rule
+        const ScoreFunction residualFunction =
+            isPerformanceSlot(slot) ? scoreFunction : scoreFraction;
+        grid[slot][0] = std::make_unique<std::vector<double>>(n);
+        std::vector<double>& values = *grid[slot][0];
+        const int result =
+            computeTieBreak(table, values, scoreFunction, SlotMethods[slot], ModificationNone,
+                            IterationTolerance, IterationLimit, 1, 0);
+        if (failed(result)) {
+            grid[slot][0].reset();
+            return ErrorNoMemory;
+        }
+        log << SlotLogLines[slot];
+        if (slot % 2 == 0) log << result << '\n';
+        log << std::flush;
+
+        static_cast<void>(applyModification(table, work, values, ModificationPerformanceStep,
+                                            residualFunction, 1, 0));
+        log << "Error: " << general(differenceMeasure(table, work, values), 17) << '\n'
+            << std::flush;
+
+        for (int variant = 1; variant < VariantCount; ++variant) {
+            if ((mask & (1 << variant)) == 0) continue;
+            auto entry = std::make_unique<std::vector<double>>(n);
+            const int status =
+                applyModification(table, *entry, values, static_cast<Modification>(variant + 1),
+                                  scoreFunction, options.dropWorst, options.dropBest);
+            if (status == StatusNoMemory) return ErrorNoMemory;
+            if (failed(status)) continue;  // a variant without a modification stays empty
+            grid[slot][variant] = std::move(entry);
+        }
+    }
+    return 0;
+}
+
+void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid, int iterative,
+                           const char* heading, std::vector<double>& work, std::ostream& log) {
+    const auto& a = grid[iterative][0];
+    const auto& b = grid[iterative + 1][0];
+    if (!a || !b) return;
+    work = *a;
+    log << heading << "Error between recursive method and SVD decomposition: "
+        << general(differenceMeasure(table, work, *b), 17) << '\n'
+        << std::flush;
+}
+
+}  // namespace
+
+int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
+              const std::string& logPath) {
+    std::ofstream logFile;
+    if (!logPath.empty()) logFile.open(logPath, std::ios::app);
+    // A log file that cannot be opened loses its lines: the stream stays failed.
+    std::ostream& log = logPath.empty() ? std::cout : static_cast<std::ostream&>(logFile);
+
+    TournamentTable table;
+    if (const int read = readTournament(table, inputPath, options.eloForUnrated); read != 0) {
+        log << "Unsuitable input file\n" << std::flush;
+        return read;
+    }
+    log << "Input file: " << inputPath << '\n' << std::flush;
+    normalise(options);
+    try {
+        std::vector<double> work(table.playerCount());
+        ResultGrid grid;
+        log << "\nExecuting methods...\n" << std::flush;
+        const int computed = computeSlots(table, options, grid, work, log);
+        log << "\nOutput file: " << outputPath << '\n' << std::flush;
+        const int reported = writeSimpleReport(outputPath, table, grid, options);
+        logSolutionDifference(table, grid, 0, "\nRecursive Performance:\n", work, log);
+        logSolutionDifference(table, grid, 2, "\nRecursive Bucholz:\n", work, log);
+        logContestantLists(log, table);
+        log << '\n' << std::flush;
+        return reported != 0 ? reported : computed;
+    } catch (const std::bad_alloc&) {
+        return ErrorNoMemory;
+    }
+}
+
+}  // namespace tiebreak

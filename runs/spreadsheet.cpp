@@ -1,0 +1,76 @@
+#include "runs/spreadsheet.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "runs/platform.h"
+#include "runs/report_row.h"
+#include "tournament/status_codes.h"
+
+namespace tiebreak {
+
+namespace {
+
+// One field of the table with both substitutions made, quoted when it needs it.
+void appendField(std::string& out, std::string_view field, const Separators& separators) {
+    std::string converted;
+    bool needsQuotes = false;
+    for (char c : field) {
+        if (c == '.') c = separators.decimal;
+        if (c == ReportSeparator) c = separators.list;
+        if (c == separators.list || c == '"') needsQuotes = true;
+        converted += c;
+        if (c == '"') converted += '"';
+    }
+    if (needsQuotes) out += '"';
+    out += converted;
+    if (needsQuotes) out += '"';
+}
+
+}  // namespace
+
+int convertToSpreadsheet(const std::string& source, const std::string& target,
+                         const Notices& notices) {
+    std::ifstream in(source, std::ios::binary);
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!in.is_open()) return ErrorCannotOpenFile;
+    if (!out.is_open()) return ErrorCannotCreateOutput;
+    const Separators separators = notices.separators();
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Fields run between the table's separators and line ends; line ends are copied as they are.
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 8);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size();
+        if (!end && text[i] != ReportSeparator && text[i] != '\n' && text[i] != '\r') continue;
+        appendField(converted, std::string_view(text).substr(start, i - start), separators);
+        if (!end) converted += text[i] == ReportSeparator ? separators.list : text[i];
+        start = i + 1;
+    }
+    out << converted;
+    return 0;
+}
+
+int convertAndRemove(const std::string& source, const std::string& target, Notices& notices) {
+    const int converted = convertToSpreadsheet(source, target, notices);
+    std::error_code ignored;  // a table that is already gone needs no deleting
+    std::filesystem::remove(source, ignored);
+    return converted;
+}
+
+std::string csvPathFor(const std::string& inputPath) {
+    const std::size_t slash = inputPath.find_last_of(directorySeparators());
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = inputPath.rfind('.');
+    const bool hasExtension = dot != std::string::npos && dot >= nameStart;
+    return inputPath.substr(0, hasExtension ? dot : inputPath.size()) + ".csv";
+}
+
+void openInShell(FileOpener& opener, const std::string& path) {
+    opener.open(path);
+}
+
+}  // namespace tiebreak

@@ -1,0 +1,46 @@
+#include "runs/text_format.h"
+
+#include <array>
+#include <charconv>
+
+namespace tiebreak {
+
+namespace {
+
+// 1e308 in fixed notation with 17 decimals still fits.
+using NumberBuffer = std::array<char, 400>;
+
+std::string_view written(NumberBuffer& buffer, std::to_chars_result result) {
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+}  // namespace
+
+std::string fixed(double value, int width, int precision) {
+    NumberBuffer buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, precision);
+    return padLeft(written(buffer, result), static_cast<std::size_t>(width));
+}
+
+std::string general(double value, int precision) {
+    NumberBuffer buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, precision);
+    return std::string(written(buffer, result));
+}
+
+std::string padRight(std::string_view text, std::size_t width) {
+    std::string padded(text);
+    if (padded.size() < width) padded.append(width - padded.size(), ' ');
+    return padded;
+}
+
+std::string padLeft(std::string_view text, std::size_t width) {
+    std::string padded;
+    if (text.size() < width) padded.assign(width - text.size(), ' ');
+    padded += text;
+    return padded;
+}
+
+}  // namespace tiebreak
