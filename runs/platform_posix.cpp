@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "runs/platform.h"
@@ -18,19 +19,24 @@ std::string_view directorySeparators() noexcept {
 }
 
 Separators userLocaleSeparators() noexcept {
-    // The numeric locale the environment names (LC_ALL, LC_NUMERIC, LANG), looked at without
-    // changing the process locale. The C locale and a locale that is not installed tell nothing.
-    const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
-    if (user == static_cast<locale_t>(0)) return {};
+    // The numeric locale the environment names, looked at without changing the process locale.
+    // No name, the C locale and a locale that is not installed tell nothing.
     const char* name = nullptr;
-#ifdef NL_LOCALE_NAME
-    name = nl_langinfo_l(NL_LOCALE_NAME(LC_NUMERIC), user);
-#endif
-    const char* radix = nl_langinfo_l(RADIXCHAR, user);
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && value[0] != '\0') {
+            name = value;
+            break;
+        }
+    }
+    if (name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0 ||
+        std::strncmp(name, "C.", 2) == 0) {
+        return {};
+    }
+    const locale_t user = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
+    if (user == static_cast<locale_t>(0)) return {};
     Separators separators;
-    const bool plain =
-        name != nullptr && (std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0);
-    if (!plain && radix != nullptr && radix[0] != '\0') {
+    if (const char* radix = nl_langinfo_l(RADIXCHAR, user); radix != nullptr && radix[0] != '\0') {
         // Where the decimal separator is a comma, lists are separated by semicolons.
         separators.decimal = radix[0];
         separators.list = radix[0] == ',' ? ';' : ',';

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string_view>
 
 namespace tiebreak {
 
@@ -15,7 +14,7 @@ enum RunOutcome : int {
 };
 
 // The results table of both runs before its conversion, relative to the current directory.
-inline constexpr std::string_view IntermediateFile = "output_aux_rp.txt";
+inline constexpr const char* IntermediateFile = "output_aux_rp.txt";
 
 // Error measures above this magnitude make the advanced run warn of possible non-convergence.
 inline constexpr double ConvergenceTolerance = 0.00001;

@@ -117,13 +117,32 @@ void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid,
 
 }  // namespace
 
+SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noexcept {
+    SimpleRunOptions options;
+    options.methodVariants = {5, 0, 0, 0};
+    options.unused = 4;
+    options.sortRows = sorting == SimpleSortingNone ? 2 : 1;
+    options.sortMethod = sorting == SimpleSortingNone ? NoSortMethod : 0;
+    options.sortVariant = sorting == SimpleSortingPerformance          ? 1
+                          : sorting == SimpleSortingRivalsWithoutWorst ? 4
+                                                                       : 0;
+    options.writeHeadings = 1;
+    options.eloForUnrated = eloForUnrated;
+    options.dropWorst = 1;
+    options.dropBest = 0;
+    return options;
+}
+
 int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
               const std::string& logPath) {
-    std::ofstream logFile;
-    if (!logPath.empty()) logFile.open(logPath, std::ios::app);
+    if (logPath.empty()) return runSimple(inputPath, outputPath, options, std::cout);
     // A log file that cannot be opened loses its lines: the stream stays failed.
-    std::ostream& log = logPath.empty() ? std::cout : static_cast<std::ostream&>(logFile);
+    std::ofstream log(logPath, std::ios::app);
+    return runSimple(inputPath, outputPath, options, log);
+}
 
+int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
+              std::ostream& log) {
     TournamentTable table;
     if (const int read = readTournament(table, inputPath, options.eloForUnrated); read != 0) {
         log << "Unsuitable input file\n" << std::flush;

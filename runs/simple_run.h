@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,12 +37,27 @@ struct SimpleRunOptions {
 using ResultGrid =
     std::array<std::array<std::unique_ptr<std::vector<double>>, VariantCount>, MethodSlotCount>;
 
+// The simple dialog's three sorting choices.
+enum SimpleSorting : int {
+    SimpleSortingPerformance = 0,         // by recursive performance
+    SimpleSortingRivalsWithoutWorst = 1,  // by the rivals' average without the worst of them
+    SimpleSortingNone = 2,                // crosstable order
+};
+
+// The options the simple dialog stands for: recursive performance and the rivals' average
+// without the worst rival (slot 0, variants 1 and 4), sorted as chosen, with headings.
+[[nodiscard]] SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noexcept;
+
 // Reads the crosstable at inputPath, computes the tie-breaks the options ask for, appends the
 // run log to logPath (standard output when empty; a log that cannot be opened is lost) and
 // writes the results table to outputPath ("-screen": standard output). 0, the reader's code,
 // ErrorNoMemory, or the report's code.
 [[nodiscard]] int runSimple(const std::string& inputPath, const std::string& outputPath,
                             SimpleRunOptions options, const std::string& logPath);
+
+// The same with the log written to log.
+[[nodiscard]] int runSimple(const std::string& inputPath, const std::string& outputPath,
+                            SimpleRunOptions options, std::ostream& log);
 
 // The results table of a simple run with normalised options. 0, ErrorCannotOpenFile or
 // ErrorNoMemory.
