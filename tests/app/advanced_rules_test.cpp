@@ -18,7 +18,9 @@ struct RuleCase {
     MethodRowState expected;
 };
 
-void PrintTo(const RuleCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const RuleCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AdvancedRules : public ::testing::TestWithParam<RuleCase> {};
 

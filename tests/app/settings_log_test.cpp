@@ -81,7 +81,9 @@ struct ModeCase {
     bool advanced;
 };
 
-void PrintTo(const ModeCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ModeCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SettingsLogMode : public SettingsLogTest, public ::testing::WithParamInterface<ModeCase> {};
 
@@ -111,7 +113,9 @@ struct SimpleCase {
     SimpleDialogValues expected;
 };
 
-void PrintTo(const SimpleCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const SimpleCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SettingsLogSimple : public SettingsLogTest,
                           public ::testing::WithParamInterface<SimpleCase> {};
@@ -154,7 +158,9 @@ struct AdvancedCase {
     void (*expect)(AdvancedDialogValues&);  // turns the defaults into the expected values
 };
 
-void PrintTo(const AdvancedCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const AdvancedCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SettingsLogAdvanced : public SettingsLogTest,
                             public ::testing::WithParamInterface<AdvancedCase> {};

@@ -128,7 +128,9 @@ struct RuleCase {
     RowShown expected;
 };
 
-void PrintTo(const RuleCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const RuleCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AdvancedDialogRules : public AdvancedDialog,
                             public ::testing::WithParamInterface<RuleCase> {};

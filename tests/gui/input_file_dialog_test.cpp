@@ -29,7 +29,9 @@ struct ChoiceCase {
     const char* title;
 };
 
-void PrintTo(const ChoiceCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ChoiceCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class InputFileChoice : public ::testing::TestWithParam<ChoiceCase> {};
 

@@ -54,7 +54,9 @@ struct ButtonCase {
     SimpleDialogValues values;  // what the view hands back
 };
 
-void PrintTo(const ButtonCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ButtonCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SimpleOptionsButtons : public ::testing::TestWithParam<ButtonCase> {};
 

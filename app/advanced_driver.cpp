@@ -1,0 +1,94 @@
+#include "app/tie_break_app.h"
+
+#include <fstream>
+
+#include "app/settings_log.h"
+#include "engine/engine_codes.h"
+#include "runs/advanced_run.h"
+#include "runs/run_codes.h"
+#include "tournament/leading_number.h"
+#include "tournament/tournament_reader.h"
+#include "tournament/tournament_table.h"
+
+namespace tiebreak {
+namespace {
+
+// The accepted dialog values as the header stores them: list indexes, numbers and 0/1 flags.
+AdvancedOptions acceptedOptions(const AdvancedDialogValues& values) {
+    AdvancedOptions options;
+    options.inputFile = values.inputFile.empty() ? std::string(NoInputFile) : values.inputFile;
+    options.methodIndex = values.methodIndex;
+    options.modificationIndex = values.modificationIndex;
+    for (int row = 0; row < MethodRowCount; ++row) {
+        options.worst[row] = leadingInt(values.worstText[row]);
+        options.best[row] = leadingInt(values.bestText[row]);
+    }
+    options.sort = values.sort ? 1 : 0;
+    options.elo = leadingInt(values.eloText);
+    options.headings = values.headings ? 1 : 0;
+    options.beep = values.beep ? 1 : 0;
+    return options;
+}
+
+// The same options with method and modification codes in place of the list indexes.
+AdvancedRunOptions runOptions(const AdvancedOptions& options) {
+    AdvancedRunOptions run;
+    run.inputPath = options.inputFile;
+    for (int row = 0; row < MethodRowCount; ++row) {
+        run.method[row] = toMethodCode(options.methodIndex[row]);
+        run.modification[row] = toModificationCode(options.modificationIndex[row]);
+        run.worst[row] = options.worst[row];
+        run.best[row] = options.best[row];
+    }
+    run.sort = options.sort;
+    run.eloForUnrated = options.elo;
+    run.headings = options.headings;
+    run.beep = options.beep;
+    return run;
+}
+
+}  // namespace
+
+int toMethodCode(int methodIndex) noexcept {
+    switch (methodIndex) {
+        case ItemRecursivePerformance:
+            return MethodRecursivePerformance;
+        case ItemRecursiveBucholz:
+            return MethodRecursiveBucholz;
+        default:
+            return RowUnused;
+    }
+}
+
+int toModificationCode(int modificationIndex) noexcept {
+    switch (modificationIndex) {
+        case ItemNoModification:
+            return ModificationNone;
+        case ItemRivalsAverage:
+            return ModificationRivalsAverage;
+        default:
+            return RowUnused;
+    }
+}
+
+AppMode CTieBreakApp::runAdvancedMode(const std::string& settingsPath) {
+    const SettingsLog settings(settingsPath);
+    // A failed run brings the dialog back, filled from the header it has just written.
+    for (;;) {
+        AdvancedDialogValues values;
+        static_cast<void>(settings.readAdvancedSection(values));  // without one the defaults stay
+        if (const std::optional<AppMode> next =
+                modeAfter(views_.advancedOptions.show(values), ModeSimple))
+            return *next;
+        const AdvancedOptions accepted = acceptedOptions(values);
+        std::ofstream log = settings.writeAdvancedHeader(accepted);
+        const AdvancedRunOptions options = runOptions(accepted);
+        TournamentTable table;
+        const int read = readTournament(table, options.inputPath, options.eloForUnrated);
+        if (runAdvancedAnalysis(views_.notices, views_.opener, options, log, table, read) ==
+            RunFinished)
+            return ModeExit;
+    }
+}
+
+}  // namespace tiebreak

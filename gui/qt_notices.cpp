@@ -1,0 +1,52 @@
+#include "gui/qt_notices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "gui/qt_strings.h"
+
+namespace tiebreak {
+namespace {
+
+void showBox(QMessageBox::Icon icon, const std::string& text) {
+    QMessageBox box(icon, QStringLiteral("rptiebreaks"), toQString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace
+
+void QtNotices::showError(const std::string& text) {
+    showBox(QMessageBox::Critical, text);
+}
+
+void QtNotices::showNotice(const std::string& text) {
+    showBox(QMessageBox::NoIcon, text);
+}
+
+void QtNotices::beep() {
+    QApplication::beep();
+}
+
+Separators localeSeparators(const QLocale& locale) {
+    // A locale that was never chosen is no user's: the spreadsheet gets the neutral pair.
+    if (locale.language() == QLocale::C) return {};
+    // A decimal point outside ASCII has no place in the 8-bit table.
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || point[0].unicode() > 0x7f) return {};
+    const char decimal = static_cast<char>(point[0].unicode());
+    return {decimal, decimal == ',' ? ';' : ','};
+}
+
+Separators QtNotices::separators() const {
+    return localeSeparators(QLocale::system());
+}
+
+void QtFileOpener::open(const std::string& path) {
+    // The result is not examined: a file the desktop cannot open gives no message.
+    static_cast<void>(QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path))));
+}
+
+}  // namespace tiebreak
