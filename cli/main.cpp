@@ -1,9 +1,9 @@
 // rptiebreaks-cli [OPTIONS] CROSSTABLE: the advanced run (or the simple one) on one crosstable,
 // without any dialog and without rp.log unless --log names it.
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -11,6 +11,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_platform.h"
 #include "runs/error_messages.h"
+#include "runs/run_codes.h"
 #include "runs/spreadsheet.h"
 #include "tournament/tournament_reader.h"
 
@@ -18,50 +19,58 @@ namespace {
 
 using namespace tiebreak;
 
-// A private intermediate table, so that two runs in one directory never meet; removed on every
-// way out.
+// A private directory for the intermediate table, so that two runs in one directory never meet;
+// removed with everything in it on every way out. Creating a directory is atomic: a name that
+// is taken is never shared, another one is tried.
 class PrivateTable {
 public:
     PrivateTable() {
-        std::error_code ignored;
-        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = (std::filesystem::temp_directory_path(ignored) /
-                 ("rptiebreaks-" + std::to_string(now) + "-" +
-                  std::to_string(std::hash<const void*>{}(this) % 1000000) + ".txt"))
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        std::random_device seed;
+        for (int attempt = 0; attempt < 100 && directory_.empty(); ++attempt) {
+            const std::filesystem::path candidate =
+                base / ("rptiebreaks-" + std::to_string(seed()) + std::to_string(seed()));
+            if (std::filesystem::create_directory(candidate, error)) directory_ = candidate;
+        }
+        // Without a directory of its own the table goes to a name that cannot be created, and
+        // the run reports that it could not write it.
+        path_ = (directory_.empty() ? base / "rptiebreaks-none" / IntermediateFile
+                                    : directory_ / IntermediateFile)
                     .string();
     }
     ~PrivateTable() {
         std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        if (!directory_.empty()) std::filesystem::remove_all(directory_, ignored);
     }
     PrivateTable(const PrivateTable&) = delete;
     PrivateTable& operator=(const PrivateTable&) = delete;
     [[nodiscard]] const std::string& path() const { return path_; }
 
 private:
+    std::filesystem::path directory_;
     std::string path_;
 };
 
-// The run log's stream: standard error, a file, or nowhere.
+// The run log's stream: standard error for "-", a file, or nowhere (no --log, or a file that
+// cannot be written).
 class LogStream {
 public:
-    explicit LogStream(const std::string& path) {
-        if (path == "-") return;
-        if (path.empty()) {
-            stream_.setstate(std::ios::badbit);  // writes go nowhere
-            return;
-        }
+    explicit LogStream(const std::string& path) : toStandardError_(path == "-") {
+        if (path.empty() || toStandardError_) return;
         file_.open(path, std::ios::trunc);
         if (!file_.is_open()) std::cerr << "rptiebreaks-cli: " << path << " cannot be written\n";
     }
     std::ostream& get() {
+        if (toStandardError_) return std::cerr;
         if (file_.is_open()) return file_;
-        return stream_.rdbuf() == nullptr ? static_cast<std::ostream&>(stream_) : std::cerr;
+        return nowhere_;
     }
 
 private:
+    bool toStandardError_;
     std::ofstream file_;
-    std::ostream stream_{nullptr};
+    std::ostream nowhere_{nullptr};  // without a buffer every write fails and is dropped
 };
 
 int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
@@ -70,9 +79,12 @@ int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& op
     if (!options.sort) run.sortRows = 2;
     if (!options.headings) run.writeHeadings = 0;
     if (options.output == "-") {
-        const int ran = runSimple(options.crosstable, "-screen", run, log);
-        if (ran != 0) showErrorMessage(notices, ran, options.crosstable);
-        return ran == 0 ? CliSuccess : CliRunFailed;
+        if (const int ran = runSimple(options.crosstable, "-screen", run, log); ran != 0) {
+            showErrorMessage(notices, ran, options.crosstable);
+            return CliRunFailed;
+        }
+        if (options.beep) notices.beep();
+        return CliSuccess;
     }
     const PrivateTable table;
     if (const int ran = runSimple(options.crosstable, table.path(), run, log); ran != 0) {

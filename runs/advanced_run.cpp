@@ -126,12 +126,13 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     std::array<std::vector<double>, AdvancedRowCount> results;
     for (int row = 0; row < AdvancedRowCount; ++row) {
         if (options.method[row] == RowUnused) continue;
+        if (options.method[row] != MethodRecursivePerformance &&
+            options.method[row] != MethodRecursiveBucholz) {
+            return Failure{StatusInvalidArgument, ""};  // a method code the run does not know
+        }
         results[row].resize(table.playerCount());
         const std::vector<double>& values =
             options.method[row] == MethodRecursiveBucholz ? bucholz : performance;
-        if (values.empty() && table.playerCount() != 0) {
-            return Failure{StatusInvalidArgument, ""};  // a method code the run does not know
-        }
         const int status = applyModification(
             table, results[row], values, static_cast<Modification>(options.modification[row]),
             ratingDifference, options.worst[row], options.best[row]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tournament/status_codes.h"
 
 namespace tiebreak {
 
@@ -18,5 +19,11 @@ inline constexpr const char* IntermediateFile = "output_aux_rp.txt";
 
 // Error measures above this magnitude make the advanced run warn of possible non-convergence.
 inline constexpr double ConvergenceTolerance = 0.00001;
+
+// The runs' code for an engine status: the engine's out-of-memory becomes ErrorNoMemory, every
+// other code passes unchanged.
+[[nodiscard]] constexpr int runCodeOf(int engineStatus) noexcept {
+    return engineStatus == StatusNoMemory ? ErrorNoMemory : engineStatus;
+}
 
 }  // namespace tiebreak

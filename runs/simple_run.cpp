@@ -4,6 +4,7 @@
 #include <iostream>
 #include <new>
 
+#include "engine/memory_guard.h"
 #include "engine/tie_break.h"
 #include "runs/run_log.h"
 #include "runs/text_format.h"
@@ -50,7 +51,9 @@ void normalise(SimpleRunOptions& options) {
     for (const int mask : options.methodVariants)
         any = any || mask != 0;
     if (!any) options.methodVariants[0] = 1;
-    if (options.sortMethod == NoSortMethod || options.sortVariant == 0) {
+    // Without a sorting column that is computed, the first computed column sorts.
+    if (options.sortMethod == NoSortMethod ||
+        (options.methodVariants[options.sortMethod] & options.sortVariant) == 0) {
         for (int slot = 0; slot < MethodSlotCount; ++slot) {
             const int mask = options.methodVariants[slot];
             if (mask == 0) continue;
@@ -61,8 +64,18 @@ void normalise(SimpleRunOptions& options) {
     }
 }
 
+// A grid entry of n values, or none when memory runs out.
+std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
+    try {
+        return std::make_unique<std::vector<double>>(n);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 // Step 7 of the run: every slot with a mask, its residual and its variants. Returns 0, or the
-// run's result when it had to stop (ErrorNoMemory); an unknown variant leaves its column empty.
+// code that stopped it (ErrorNoMemory, or the engine's refusal of a variant it does not know);
+// the columns not computed stay empty and the run goes on.
 int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, ResultGrid& grid,
                  std::vector<double>& work, std::ostream& log) {
     const std::size_t n = table.playerCount();
@@ -72,32 +85,33 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
         const ScoreFunction scoreFunction = ratingDifference;  // the one performance rule
         const ScoreFunction residualFunction =
             isPerformanceSlot(slot) ? scoreFunction : scoreFraction;
-        grid[slot][0] = std::make_unique<std::vector<double>>(n);
+        grid[slot][0] = newEntry(n);
+        if (!grid[slot][0]) return ErrorNoMemory;
         std::vector<double>& values = *grid[slot][0];
         const int result =
             computeTieBreak(table, values, scoreFunction, SlotMethods[slot], ModificationNone,
                             IterationTolerance, IterationLimit, 1, 0);
         if (failed(result)) {
             grid[slot][0].reset();
-            return ErrorNoMemory;
+            return runCodeOf(result);
         }
         log << SlotLogLines[slot];
         if (slot % 2 == 0) log << result << '\n';
         log << std::flush;
 
         static_cast<void>(applyModification(table, work, values, ModificationPerformanceStep,
-                                            residualFunction, 1, 0));
+                                            residualFunction, 1, 0));  // the residual is logged
         log << "Error: " << general(differenceMeasure(table, work, values), 17) << '\n'
             << std::flush;
 
         for (int variant = 1; variant < VariantCount; ++variant) {
             if ((mask & (1 << variant)) == 0) continue;
-            auto entry = std::make_unique<std::vector<double>>(n);
+            std::unique_ptr<std::vector<double>> entry = newEntry(n);
+            if (!entry) return ErrorNoMemory;
             const int status =
                 applyModification(table, *entry, values, static_cast<Modification>(variant + 1),
                                   scoreFunction, options.dropWorst, options.dropBest);
-            if (status == StatusNoMemory) return ErrorNoMemory;
-            if (failed(status)) continue;  // a variant without a modification stays empty
+            if (failed(status)) return runCodeOf(status);
             grid[slot][variant] = std::move(entry);
         }
     }
@@ -150,21 +164,23 @@ int runSimple(const std::string& inputPath, const std::string& outputPath, Simpl
     }
     log << "Input file: " << inputPath << '\n' << std::flush;
     normalise(options);
-    try {
-        std::vector<double> work(table.playerCount());
-        ResultGrid grid;
-        log << "\nExecuting methods...\n" << std::flush;
-        const int computed = computeSlots(table, options, grid, work, log);
-        log << "\nOutput file: " << outputPath << '\n' << std::flush;
-        const int reported = writeSimpleReport(outputPath, table, grid, options);
-        logSolutionDifference(table, grid, 0, "\nRecursive Performance:\n", work, log);
-        logSolutionDifference(table, grid, 2, "\nRecursive Bucholz:\n", work, log);
-        logContestantLists(log, table);
-        log << '\n' << std::flush;
-        return reported != 0 ? reported : computed;
-    } catch (const std::bad_alloc&) {
+    std::vector<double> work;
+    if (failed(guardMemory(ErrorNoMemory, [&] {
+            work.resize(table.playerCount());
+            return 0;
+        }))) {
         return ErrorNoMemory;
     }
+    ResultGrid grid;
+    log << "\nExecuting methods...\n" << std::flush;
+    const int computed = computeSlots(table, options, grid, work, log);
+    log << "\nOutput file: " << outputPath << '\n' << std::flush;
+    const int reported = writeSimpleReport(outputPath, table, grid, options);
+    logSolutionDifference(table, grid, 0, "\nRecursive Performance:\n", work, log);
+    logSolutionDifference(table, grid, 2, "\nRecursive Bucholz:\n", work, log);
+    logContestantLists(log, table);
+    log << '\n' << std::flush;
+    return reported != 0 ? reported : computed;
 }
 
 }  // namespace tiebreak
