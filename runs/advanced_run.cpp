@@ -95,7 +95,7 @@ bool rivalsCheckMet(const AdvancedRunOptions& options, const TournamentTable& ta
 
 // The plain table for the command line's standard output.
 int copyTable(const std::string& path, std::ostream& out) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path);  // text mode: the table's line ends become the stream's own
     if (!in.is_open()) return ErrorCannotOpenFile;
     out << in.rdbuf();
     out.flush();
