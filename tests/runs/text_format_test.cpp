@@ -1,0 +1,60 @@
+#include "runs/text_format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace tiebreak {
+namespace {
+
+// The reports' and logs' conversions must give glibc's printf text in the C locale, byte for
+// byte, non-finite values and rounding included.
+struct FormatCase {
+    const char* name;
+    double value;
+};
+
+void PrintTo(const FormatCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+std::string printed(const char* format, double value) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+class TextFormat : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(TextFormat, MatchesPrintf) {
+    const double v = GetParam().value;
+    EXPECT_EQ(fixed(v, 17, 12), printed("%17.12f", v));
+    EXPECT_EQ(fixed(v, 3, 1), printed("%3.1f", v));
+    EXPECT_EQ(fixed(v, 7, 2), printed("%7.2f", v));
+    EXPECT_EQ(general(v, 17), printed("%.17g", v));
+}
+
+constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, TextFormat,
+    ::testing::Values(FormatCase{"Zero", 0.0}, FormatCase{"NegativeZero", -0.0},
+                      FormatCase{"FourIntegerDigits", 2345.678}, FormatCase{"Half", 987.5},
+                      FormatCase{"TenPoints", 10.0}, FormatCase{"TieAtFirstDecimal", 0.25},
+                      FormatCase{"Third", 1.0 / 3.0}, FormatCase{"Tolerance", 1e-05},
+                      FormatCase{"TinyResidual", 6.6187223269153959e-11},
+                      FormatCase{"Denormal", 5e-324}, FormatCase{"Large", 1e22},
+                      FormatCase{"Huge", 1.7976931348623157e308},
+                      FormatCase{"SeventeenDigits", 12345678901234567.0},
+                      FormatCase{"Negative", -1998.5}, FormatCase{"Nan", Nan},
+                      FormatCase{"NegativeNan", -Nan}, FormatCase{"Infinity", Inf},
+                      FormatCase{"NegativeInfinity", -Inf}),
+    [](const ::testing::TestParamInfo<FormatCase>& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace tiebreak
