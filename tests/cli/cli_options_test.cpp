@@ -1,0 +1,114 @@
+#include "cli/cli_options.h"
+
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/engine_codes.h"
+
+namespace tiebreak {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+struct UsageCase {
+    const char* name;
+    Arguments arguments;
+};
+
+void PrintTo(const UsageCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class UsageError : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageError, GivesStatusTwoWithTheUsageLine) {
+    CliOptions options;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(parseCommandLine(GetParam().arguments, options, out, err),
+              std::optional<int>(CliUsageError));
+    EXPECT_NE(err.str().find("Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\n"), std::string::npos);
+    EXPECT_EQ(out.str(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UsageError,
+    ::testing::Values(UsageCase{"NoCrosstable", {}}, UsageCase{"UnknownMethod", {"-t", "rq", "x"}},
+                      UsageCase{"TwoDigitCount", {"-t", "rp:avg:10:0", "x"}},
+                      UsageCase{"MissingBest", {"-t", "rb:avg:1", "x"}},
+                      UsageCase{"OtherModification", {"-t", "rp:max:1:0", "x"}},
+                      UsageCase{"FiveRows", {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t",
+                                             "rp", "x"}},
+                      UsageCase{"UnknownSorting", {"--simple", "rb", "x"}},
+                      UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
+                      UsageCase{"EloNotANumber", {"--elo", "high", "x"}},
+                      UsageCase{"UnknownOption", {"--fast", "x"}},
+                      UsageCase{"TwoCrosstables", {"x", "y"}}),
+    [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
+
+TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
+    CliOptions options;
+    std::ostringstream out;
+    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
+                               options, out, out),
+              std::nullopt);
+    EXPECT_EQ(options.crosstable, "cross.txt");
+    EXPECT_EQ(options.method,
+              (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
+                                  MethodRecursiveBucholz, RowUnused}));
+    EXPECT_EQ(options.modification, (std::array<int, 4>{ModificationRivalsAverage,
+                                                        ModificationNone, ModificationNone,
+                                                        RowUnused}));
+    EXPECT_EQ(options.worst[0], 2);
+    EXPECT_EQ(options.best[0], 1);
+    EXPECT_FALSE(options.simple.has_value());
+}
+
+TEST(CommandLine, DefaultsAreOneRecursivePerformanceRowSortedWithHeadings) {
+    CliOptions options;
+    std::ostringstream out;
+    EXPECT_EQ(parseCommandLine({"cross.txt"}, options, out, out), std::nullopt);
+    EXPECT_EQ(options.method[0], MethodRecursivePerformance);
+    EXPECT_EQ(options.method[1], RowUnused);
+    EXPECT_EQ(options.elo, 1400);
+    EXPECT_TRUE(options.sort && options.headings);
+    EXPECT_FALSE(options.open || options.beep);
+    EXPECT_EQ(options.output + options.log, "");
+}
+
+TEST(CommandLine, SimpleRunWithEveryOtherOption) {
+    CliOptions options;
+    std::ostringstream out;
+    EXPECT_EQ(parseCommandLine({"--simple", "ma", "--elo", "1600", "--no-sort", "--no-headings",
+                                "-o", "out.csv", "--log", "-", "--open", "--beep", "my file.txt"},
+                               options, out, out),
+              std::nullopt);
+    EXPECT_EQ(options.simple, std::optional<SimpleSorting>(SimpleSortingRivalsWithoutWorst));
+    EXPECT_EQ(options.elo, 1600);
+    EXPECT_FALSE(options.sort || options.headings);
+    EXPECT_EQ(options.output, "out.csv");
+    EXPECT_EQ(options.log, "-");
+    EXPECT_TRUE(options.open && options.beep);
+    EXPECT_EQ(options.crosstable, "my file.txt");
+}
+
+TEST(CommandLine, HelpAndVersionEndWithSuccess) {
+    CliOptions options;
+    std::ostringstream help;
+    std::ostringstream err;
+    EXPECT_EQ(parseCommandLine({"--help"}, options, help, err), std::optional<int>(CliSuccess));
+    EXPECT_NE(help.str().find("--tiebreak"), std::string::npos);
+    std::ostringstream version;
+    EXPECT_EQ(parseCommandLine({"--version"}, options, version, err),
+              std::optional<int>(CliSuccess));
+    EXPECT_EQ(version.str().rfind("rptiebreaks-cli ", 0), 0u) << version.str();
+    EXPECT_EQ(err.str(), "");
+}
+
+}  // namespace
+}  // namespace tiebreak

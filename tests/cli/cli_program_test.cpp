@@ -1,0 +1,179 @@
+// rptiebreaks-cli run as a program, in a directory of its own, with the C locale's separators.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+extern char** environ;
+
+namespace tiebreak {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Data = RPT_TEST_DATA_DIR;
+const fs::path Expected = Data / "runs" / "expected";
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Finished {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliProgram : public ::testing::Test {
+protected:
+    CliProgram() {
+        std::random_device seed;
+        dir = fs::temp_directory_path() / ("rpt-cli-" + std::to_string(seed()));
+        fs::create_directories(dir);
+        fs::copy_file(Data / "runs" / "four_rounds.txt", dir / "four_rounds.txt");
+    }
+    ~CliProgram() override {
+        std::error_code ignored;
+        fs::remove_all(dir, ignored);
+    }
+
+    // Runs the program on arguments in dir (no shell anywhere), with LC_ALL=C and dir first on
+    // the PATH.
+    Finished run(const std::vector<std::string>& arguments) {
+        std::vector<std::string> words{RPT_CLI};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        std::vector<std::string> variables{"LC_ALL=C", "PATH=" + dir.string() + ":/usr/bin:/bin"};
+        std::vector<char*> envp;
+        for (std::string& variable : variables)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+
+        const std::string out = (dir / "stdout.txt").string();
+        const std::string err = (dir / "stderr.txt").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const fs::path previous = fs::current_path();
+        fs::current_path(dir);
+        pid_t child = 0;
+        const int spawned = posix_spawn(&child, RPT_CLI, &actions, nullptr, argv.data(), envp.data());
+        fs::current_path(previous);
+        posix_spawn_file_actions_destroy(&actions);
+        Finished finished;
+        if (spawned != 0) return finished;
+        int status = 0;
+        waitpid(child, &status, 0);
+        finished.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        finished.out = readText(out);
+        finished.err = readText(err);
+        fs::remove(out);
+        fs::remove(err);
+        return finished;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(CliProgram, OutputDashPrintsThePlainTable) {
+    const Finished advanced = run({"--output", "-", "four_rounds.txt"});
+    EXPECT_EQ(advanced.status, 0);
+    EXPECT_EQ(advanced.out, readText(Expected / "advanced_one_row.txt"));
+    EXPECT_EQ(advanced.err, "");
+    const Finished simple = run({"--simple", "rp", "-o", "-", "--no-sort", "--no-headings",
+                                 "four_rounds.txt"});
+    EXPECT_EQ(simple.status, 0);
+    EXPECT_EQ(simple.out, readText(Expected / "simple_unsorted_without_headings.txt"));
+    EXPECT_EQ(fs::directory_iterator(dir)->path().filename(), "four_rounds.txt") << "nothing else";
+}
+
+// A name with blanks, quotes and an ampersand: the .csv lies beside it, the opener gets the
+// path as one argument and nothing else runs. The rivals warning goes to standard error and the
+// status stays 0. The log names the private intermediate table, gone afterwards.
+TEST_F(CliProgram, CsvBesideAnAwkwardNameOpenedWithoutAShell) {
+    const std::string name = "it's \"a\" & b; touch pwned.txt";
+    fs::copy_file(Data / "runs" / "no_games.txt", dir / (name + ".txt"));
+    std::ofstream(dir / "xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > opened.txt\n";
+    fs::permissions(dir / "xdg-open", fs::perms::owner_all);
+    const Finished finished =
+        run({"-t", "rb:avg:0:0", "--log", "run.log", "--open", "--beep", name + ".txt"});
+    EXPECT_EQ(finished.status, 0);
+    EXPECT_EQ(finished.err, "One of the tie-breaks cannot be calculated because\nmore rivals "
+                            "than rounds were taken out.\n\a");
+    EXPECT_EQ(readText(dir / (name + ".csv")), readText(Expected / "advanced_no_games.csv"));
+    EXPECT_EQ(readText(dir / "opened.txt"), name + ".csv");
+    EXPECT_FALSE(fs::exists(dir / "pwned.txt"));
+
+    const std::string log = readText(dir / "run.log");
+    const std::regex intermediate("Output file: (.*)\n");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(log, match, intermediate)) << log;
+    EXPECT_FALSE(fs::exists(match[1].str()));
+    EXPECT_NE(match[1].str().find(fs::temp_directory_path().string()), std::string::npos);
+    EXPECT_EQ(std::regex_replace(log, intermediate, "Output file: output_aux_rp.txt\n"),
+              readText(Expected / "advanced_no_games.log"));
+}
+
+TEST_F(CliProgram, SimpleRunLogToStandardErrorAndTheCsvWhereAsked) {
+    const Finished finished = run({"--simple", "ma", "--log", "-", "-o", "results.csv",
+                                   "four_rounds.txt"});
+    EXPECT_EQ(finished.status, 0);
+    EXPECT_EQ(finished.out, "");
+    EXPECT_EQ(finished.err.rfind("Input file: four_rounds.txt\n\nExecuting methods...\n", 0), 0u)
+        << finished.err;
+    const std::string csv = readText(dir / "results.csv");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "NAME;                         PTS;        "
+                                              "RP(MA)(1,0);                RP");
+}
+
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+    const char* err;  // the start of standard error
+};
+
+void PrintTo(const FailureCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class CliFailure : public CliProgram, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(CliFailure, StatusAndMessage) {
+    const Finished finished = run(GetParam().arguments);
+    EXPECT_EQ(finished.status, GetParam().status);
+    EXPECT_EQ(finished.err.rfind(GetParam().err, 0), 0u) << finished.err;
+    EXPECT_EQ(finished.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, CliFailure,
+    ::testing::Values(
+        FailureCase{"MissingCrosstable", {"absent.txt"}, 1,
+                    "It was not possible to open file\nabsent.txt\nCheck whether this file is a "
+                    "valid file generated by Swiss Manager.\n"},
+        FailureCase{"SimpleMissingCrosstable", {"--simple", "none", "absent.txt"}, 1,
+                    "It was not possible to open file\nabsent.txt\n"},
+        FailureCase{"CsvCannotBeCreated", {"-o", "nowhere/x.csv", "four_rounds.txt"}, 1,
+                    "It was not possible to generate an output file. Check that file\n"
+                    "nowhere/x.csv\nhas not been opened with another application.\n"},
+        FailureCase{"UsageError", {"-t", "rp:avg:1", "four_rounds.txt"}, 2, "rptiebreaks-cli: "}),
+    [](const ::testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace tiebreak
