@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/runs/named_rows.h"
+
 #include "engine/engine_codes.h"
 
 namespace tiebreak {
@@ -19,10 +21,6 @@ struct UsageCase {
     const char* name;
     Arguments arguments;
 };
-
-void PrintTo(const UsageCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class UsageError : public ::testing::TestWithParam<UsageCase> {};
 
@@ -42,14 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"TwoDigitCount", {"-t", "rp:avg:10:0", "x"}},
                       UsageCase{"MissingBest", {"-t", "rb:avg:1", "x"}},
                       UsageCase{"OtherModification", {"-t", "rp:max:1:0", "x"}},
-                      UsageCase{"FiveRows", {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t",
-                                             "rp", "x"}},
+                      UsageCase{"FiveRows",
+                                {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}},
                       UsageCase{"UnknownSorting", {"--simple", "rb", "x"}},
                       UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
                       UsageCase{"EloNotANumber", {"--elo", "high", "x"}},
                       UsageCase{"UnknownOption", {"--fast", "x"}},
                       UsageCase{"TwoCrosstables", {"x", "y"}}),
-    [](const ::testing::TestParamInfo<UsageCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
     CliOptions options;
@@ -61,9 +59,8 @@ TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
     EXPECT_EQ(options.method,
               (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
                                   MethodRecursiveBucholz, RowUnused}));
-    EXPECT_EQ(options.modification, (std::array<int, 4>{ModificationRivalsAverage,
-                                                        ModificationNone, ModificationNone,
-                                                        RowUnused}));
+    EXPECT_EQ(options.modification, (std::array<int, 4>{ModificationRivalsAverage, ModificationNone,
+                                                        ModificationNone, RowUnused}));
     EXPECT_EQ(options.worst[0], 2);
     EXPECT_EQ(options.best[0], 1);
     EXPECT_FALSE(options.simple.has_value());

@@ -75,10 +75,6 @@ struct GoldenCase {
     int headings;
 };
 
-void PrintTo(const GoldenCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class AdvancedRunGolden : public AdvancedRunBase,
                           public ::testing::WithParamInterface<GoldenCase> {};
 
@@ -111,16 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
                    {{Rb, None, 0, 0}, {Unused, Unused, 0, 0}, {Rb, Avg, 1, 0}},
                    1,
                    1}),
-    [](const ::testing::TestParamInfo<GoldenCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 class AdvancedRun : public AdvancedRunBase {};
-
-TEST_F(AdvancedRun, PlainTableWithEnglishSeparatorsQuotesTheNames) {
-    notices.localeSeparators = {'.', ','};
-    EXPECT_EQ(run(optionsFor("four_rounds.txt", {{Rp, None, 0, 0}, {Rp, Avg, 1, 0}})),
-              RunFinished);
-    expectGolden(readText("four_rounds.csv"), "advanced_decimal_point.csv");
-}
 
 TEST_F(AdvancedRun, PlainTableToAStreamOpensNothing) {
     AdvancedRunOptions options = optionsFor("four_rounds.txt", {{Rp, None, 0, 0}});
@@ -162,10 +151,6 @@ struct FailureCase {
     std::string error;
     std::string log;  // the whole log, or a line of it once the methods ran
 };
-
-void PrintTo(const FailureCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 AdvancedRunOptions withPaths(const char* intermediate, const char* csv) {
     AdvancedRunOptions options = optionsFor("four_rounds.txt", {{Rp, None, 0, 0}});
@@ -209,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "error: Unknown error: -3.", ""},
         FailureCase{"UnknownModification", optionsFor("four_rounds.txt", {{Rp, 7, 0, 0}}),
                     "error: Unknown error: -3.", "Error between recursive method and SVD method: "},
-        FailureCase{"UnknownMethod", optionsFor("four_rounds.txt", {{Rp, None, 0, 0}, {5, None, 0, 0}}),
+        FailureCase{"UnknownMethod",
+                    optionsFor("four_rounds.txt", {{Rp, None, 0, 0}, {5, None, 0, 0}}),
                     "error: Unknown error: -3.", "Error between recursive method and SVD method: "},
         FailureCase{"TableCannotBeWritten", withPaths("nowhere/aux.txt", ""),
                     CannotOpen + "nowhere/aux.txt" + SwissManager,
@@ -218,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "error: It was not possible to generate an output file. Check that "
                     "file\nnowhere/x.csv\nhas not been opened with another application.",
                     "\nOutput file: output_aux_rp.txt\n"}),
-    [](const ::testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 TEST_F(AdvancedRun, UnsuitableInputIsNotLoggedOnABadStream) {
     log.setstate(std::ios::badbit);

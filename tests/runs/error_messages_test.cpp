@@ -19,10 +19,6 @@ struct MessageCase {
     const char* text;
 };
 
-void PrintTo(const MessageCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class ErrorMessage : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(ErrorMessage, ShowsTheTextOfItsCodeInAnErrorBox) {
@@ -44,17 +40,13 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"EngineInvalidArgument", -3, "Unknown error: -3."},
         MessageCase{"EngineNoMemory", -1, "Unknown error: -1."},
         MessageCase{"Positive", 5, "Unknown error: 5."}),
-    [](const ::testing::TestParamInfo<MessageCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 struct MeasureCase {
     const char* name;
     double measure;
     bool warns;
 };
-
-void PrintTo(const MeasureCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class NonConvergence : public ::testing::TestWithParam<MeasureCase> {};
 
@@ -75,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MeasureCase{"NegativeJustAbove", -std::nextafter(0.00001, 1.0), true},
                       MeasureCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), false},
                       MeasureCase{"Infinite", std::numeric_limits<double>::infinity(), true}),
-    [](const ::testing::TestParamInfo<MeasureCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 }  // namespace
 }  // namespace tiebreak

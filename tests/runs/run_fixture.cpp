@@ -18,7 +18,8 @@ RunFixture::RunFixture() : previous_(std::filesystem::current_path()) {
     dir = std::filesystem::temp_directory_path() / ("rpt-runs-" + std::to_string(seed()));
     std::filesystem::create_directories(dir);
     for (const auto& entry : std::filesystem::directory_iterator(DataDir)) {
-        if (entry.is_regular_file()) std::filesystem::copy_file(entry, dir / entry.path().filename());
+        if (entry.is_regular_file())
+            std::filesystem::copy_file(entry, dir / entry.path().filename());
     }
     std::filesystem::current_path(dir);
 }

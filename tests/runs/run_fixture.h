@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "runs/notices.h"
+#include "tests/runs/named_rows.h"
 
 namespace tiebreak {
 

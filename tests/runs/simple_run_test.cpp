@@ -39,10 +39,6 @@ struct SimpleCase {
     SimpleRunOptions options;
 };
 
-void PrintTo(const SimpleCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 SimpleRunOptions unsortedWithoutHeadings() {
     SimpleRunOptions options = simpleRunOptions(SimpleSortingPerformance, 1400);
     options.sortRows = 2;
@@ -71,15 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
         SimpleCase{"unsorted_without_headings", unsortedWithoutHeadings()},
         SimpleCase{"all_four_slots", withColumns({1, 1, 1, 1}, 2, 1, 1, 0)},
         SimpleCase{"five_variants", withColumns({1 | 2 | 4, 0, 8 | 16, 0}, 2, 16, 2, 1)}),
-    [](const ::testing::TestParamInfo<SimpleCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 class SimpleRun : public RunFixture {};
 
 TEST_F(SimpleRun, SpreadsheetForBothKindsOfLocale) {
     std::ostringstream log;
-    ASSERT_EQ(runSimple(Input, Output, simpleRunOptions(SimpleSortingRivalsWithoutWorst, 1400),
-                        log),
-              0);
+    ASSERT_EQ(
+        runSimple(Input, Output, simpleRunOptions(SimpleSortingRivalsWithoutWorst, 1400), log), 0);
     notices.localeSeparators = {',', ';'};
     ASSERT_EQ(convertToSpreadsheet(Output, "comma.csv", notices), 0);
     expectGolden(readText("comma.csv"), "simple_decimal_comma.csv");
@@ -91,8 +86,8 @@ TEST_F(SimpleRun, SpreadsheetForBothKindsOfLocale) {
 TEST_F(SimpleRun, ScreenOutputIsTheSameTable) {
     std::ostringstream log;
     ::testing::internal::CaptureStdout();
-    const int ran = runSimple(Input, "-screen", simpleRunOptions(SimpleSortingPerformance, 1400),
-                              log);
+    const int ran =
+        runSimple(Input, "-screen", simpleRunOptions(SimpleSortingPerformance, 1400), log);
     const std::string screen = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(ran, 0);
     expectGolden(screen, "simple_by_performance.txt");
@@ -118,10 +113,6 @@ struct FailureCase {
     bool completeLog;
 };
 
-void PrintTo(const FailureCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class SimpleRunFailure : public RunFixture, public ::testing::WithParamInterface<FailureCase> {};
 
 // A rejected input leaves one log line and no table; a table that cannot be written still gets
@@ -130,9 +121,9 @@ TEST_P(SimpleRunFailure, ReturnsTheCodeWithItsLog) {
     const FailureCase& row = GetParam();
     writeText("header_last.txt", "Title\nTitle\nNo.;Name;Rtg;1.Rd.;;;x\n");
     std::ostringstream log;
-    EXPECT_EQ(runSimple(row.input, row.output, simpleRunOptions(SimpleSortingPerformance, 1400),
-                        log),
-              row.result);
+    EXPECT_EQ(
+        runSimple(row.input, row.output, simpleRunOptions(SimpleSortingPerformance, 1400), log),
+        row.result);
     EXPECT_FALSE(std::filesystem::exists(Output));
     if (row.completeLog) {
         EXPECT_NE(log.str().find("\nOutput file: nowhere/table.txt\n"), std::string::npos);
@@ -144,12 +135,11 @@ TEST_P(SimpleRunFailure, ReturnsTheCodeWithItsLog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, SimpleRunFailure,
-    ::testing::Values(FailureCase{"MissingInput", "absent.txt", Output, ErrorCannotOpenFile, false},
-                      FailureCase{"NoPlayerLine", "header_last.txt", Output, StatusInvalidArgument,
-                                  false},
-                      FailureCase{"TableCannotBeWritten", Input, "nowhere/table.txt",
-                                  ErrorCannotOpenFile, true}),
-    [](const ::testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.name); });
+    ::testing::Values(
+        FailureCase{"MissingInput", "absent.txt", Output, ErrorCannotOpenFile, false},
+        FailureCase{"NoPlayerLine", "header_last.txt", Output, StatusInvalidArgument, false},
+        FailureCase{"TableCannotBeWritten", Input, "nowhere/table.txt", ErrorCannotOpenFile, true}),
+    RowName{});
 
 // The engine knows no modification for the (P) variant: the run stops computing there (so the
 // Bucholz slot after it is never computed), still writes the table with the column it could not

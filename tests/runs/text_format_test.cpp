@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/runs/named_rows.h"
+
 namespace tiebreak {
 namespace {
 
@@ -17,10 +19,6 @@ struct FormatCase {
     const char* name;
     double value;
 };
-
-void PrintTo(const FormatCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 std::string printed(const char* format, double value) {
     char buffer[512];
@@ -54,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"Negative", -1998.5}, FormatCase{"Nan", Nan},
                       FormatCase{"NegativeNan", -Nan}, FormatCase{"Infinity", Inf},
                       FormatCase{"NegativeInfinity", -Inf}),
-    [](const ::testing::TestParamInfo<FormatCase>& row) { return std::string(row.param.name); });
+    RowName{});
 
 }  // namespace
 }  // namespace tiebreak
