@@ -1,5 +1,7 @@
-#include <shellapi.h>
+// windows.h first: shellapi.h needs its declarations.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "runs/platform.h"
 

@@ -73,7 +73,11 @@ TEST_F(HostileFile, NamesKeepTheirBytesInAnyEncoding) {
 
 TEST_F(HostileFile, AnUnreadableFileCannotBeOpened) {
     ASSERT_EQ(read(Top + "1;A;2000\n2;B;2000\n"), StatusOk);
+#ifdef _WIN32
+    GTEST_SKIP() << "file permissions do not stop reading on Windows";
+#else
     if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+#endif
     std::filesystem::permissions(path_, std::filesystem::perms::none);
     TournamentTable again;
     EXPECT_EQ(readTournament(again, path_, 1400), ErrorCannotOpenFile);
