@@ -19,10 +19,14 @@ namespace tiebreak {
 namespace {
 
 std::string rowLabel(const AdvancedRunOptions& options, int row) {
+    // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "(" + std::string.
     std::string label = options.method[row] == MethodRecursiveBucholz ? "RB" : "RP";
     if (options.modification[row] == ModificationRivalsAverage) {
-        label += "(A(" + std::to_string(options.worst[row]) + "-" +
-                 std::to_string(options.best[row]) + "))";
+        label += "(A(";
+        label += std::to_string(options.worst[row]);
+        label += '-';
+        label += std::to_string(options.best[row]);
+        label += "))";
     }
     return label;
 }

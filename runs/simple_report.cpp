@@ -52,10 +52,15 @@ std::vector<Column> columnsOf(const SimpleRunOptions& options) {
 }
 
 std::string labelOf(const Column& column, const SimpleRunOptions& options) {
-    std::string label = std::string(SlotLabels[column.slot]) + VariantMarkers[column.variant];
+    // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "(" + std::string.
+    std::string label = SlotLabels[column.slot];
+    label += VariantMarkers[column.variant];
     if (column.variant == MaVariantIndex) {
-        label +=
-            "(" + std::to_string(options.dropWorst) + "," + std::to_string(options.dropBest) + ")";
+        label += '(';
+        label += std::to_string(options.dropWorst);
+        label += ',';
+        label += std::to_string(options.dropBest);
+        label += ')';
     }
     return label;
 }

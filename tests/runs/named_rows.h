@@ -4,6 +4,9 @@
 #include <string>
 
 namespace tiebreak {
+// The tables' rows live in each test file's anonymous namespace, where argument-dependent lookup
+// looks for PrintTo: so does this.
+namespace {
 
 // Rows of a test table print and name their test by their name field.
 template <typename Row>
@@ -21,4 +24,5 @@ struct RowName {
     }
 };
 
+}  // namespace
 }  // namespace tiebreak

@@ -43,8 +43,14 @@ void RunFixture::writeText(const std::filesystem::path& path, const std::string&
 void RunFixture::expectGolden(const std::string& text, const std::string& name) {
     const std::filesystem::path path = DataDir / "expected" / name;
     const char* update = std::getenv("RPT_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") writeText(path, text);
-    EXPECT_EQ(text, readText(path)) << "golden file " << path.string();
+    std::string lines = text;
+#ifdef _WIN32
+    // Text files end their lines with "\r\n" here; the stored files with "\n".
+    for (std::size_t at = lines.find("\r\n"); at != std::string::npos; at = lines.find("\r\n", at))
+        lines.erase(at, 1);
+#endif
+    if (update != nullptr && std::string(update) == "1") writeText(path, lines);
+    EXPECT_EQ(lines, readText(path)) << "golden file " << path.string();
 }
 
 }  // namespace tiebreak
