@@ -5,6 +5,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "engine/memory_guard.h"
 #include "runs/platform.h"
 #include "runs/report_row.h"
 #include "tournament/status_codes.h"
@@ -38,20 +39,25 @@ int convertToSpreadsheet(const std::string& source, const std::string& target,
     if (!in.is_open()) return ErrorCannotOpenFile;
     if (!out.is_open()) return ErrorCannotCreateOutput;
     const Separators separators = notices.separators();
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    // Fields run between the table's separators and line ends; line ends are copied as they are.
-    std::string converted;
-    converted.reserve(text.size() + text.size() / 8);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const bool end = i == text.size();
-        if (!end && text[i] != ReportSeparator && text[i] != '\n' && text[i] != '\r') continue;
-        appendField(converted, std::string_view(text).substr(start, i - start), separators);
-        if (!end) converted += text[i] == ReportSeparator ? separators.list : text[i];
-        start = i + 1;
-    }
-    out << converted;
-    return 0;
+    // The table is converted in memory; a table too large for it leaves the target empty.
+    return guardMemory(ErrorNoMemory, [&] {
+        const std::string text{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+        // Fields run between the table's separators and line ends; line ends are copied as
+        // they are.
+        std::string converted;
+        converted.reserve(text.size() + text.size() / 8);
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= text.size(); ++i) {
+            const bool end = i == text.size();
+            if (!end && text[i] != ReportSeparator && text[i] != '\n' && text[i] != '\r') continue;
+            appendField(converted, std::string_view(text).substr(start, i - start), separators);
+            if (!end) converted += text[i] == ReportSeparator ? separators.list : text[i];
+            start = i + 1;
+        }
+        out << converted;
+        return 0;
+    });
 }
 
 int convertAndRemove(const std::string& source, const std::string& target, Notices& notices) {

@@ -10,8 +10,9 @@ namespace tiebreak {
 // locale's decimal separator and then each ';' by its list separator. A field that then holds
 // the list separator or a double quote is enclosed in double quotes, its quotes doubled, so that
 // "Lastname, Firstname" stays one column where lists are separated by commas. Returns 0,
-// ErrorCannotOpenFile when source cannot be read, or ErrorCannotCreateOutput when target cannot
-// be created (target is created, and left empty, even when source cannot be read).
+// ErrorCannotOpenFile when source cannot be read, ErrorCannotCreateOutput when target cannot be
+// created (target is created, and left empty, even when source cannot be read), or
+// ErrorNoMemory.
 [[nodiscard]] int convertToSpreadsheet(const std::string& source, const std::string& target,
                                        const Notices& notices);
 
