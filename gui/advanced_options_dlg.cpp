@@ -14,6 +14,7 @@
 
 #include "app/app_mode.h"
 #include "app/option_views.h"
+#include "gui/button_column.h"
 #include "gui/digits_edit.h"
 #include "gui/qt_strings.h"
 
@@ -144,14 +145,9 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
     left->addWidget(fileGroup);
     left->addWidget(methodGroup);
     left->addWidget(otherGroup);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(less);
-    buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(newButtonColumn({ok, cancel, less}));
 
     for (int row = 0; row < MethodRowCount; ++row) {
         rows_[row].method->setCurrentIndex(values.methodIndex[row]);

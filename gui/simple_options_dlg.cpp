@@ -11,6 +11,7 @@
 
 #include "app/app_mode.h"
 #include "app/option_views.h"
+#include "gui/button_column.h"
 #include "gui/digits_edit.h"
 #include "gui/qt_strings.h"
 
@@ -53,14 +54,9 @@ CSimpleOptionsDlg::CSimpleOptionsDlg(const SimpleDialogValues& values, QWidget* 
     left->addWidget(group);
     left->addLayout(eloRow);
     left->addStretch();
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(advanced);
-    buttons->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(newButtonColumn({ok, cancel, advanced}));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
