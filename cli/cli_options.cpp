@@ -39,6 +39,8 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
         "Recursive performance and recursive Bucholz tie-breaks of a Swiss Manager "
         "crosstable (or a FIDE TRF file).",
         "rptiebreaks-cli"};
+    // "/x" is a path, also on Windows, where CLI11 would read it as an option.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string("rptiebreaks-cli ") + RPT_VERSION);
     std::vector<std::string> rows;
     std::string simple;
