@@ -20,6 +20,11 @@ public:
     [[nodiscard]] double operator()(std::size_t r, std::size_t c) const noexcept {
         return data_[r * cols_ + c];
     }
+    // The cols() contiguous entries of row r.
+    [[nodiscard]] double* row(std::size_t r) noexcept { return data_.data() + r * cols_; }
+    [[nodiscard]] const double* row(std::size_t r) const noexcept {
+        return data_.data() + r * cols_;
+    }
 
 private:
     std::size_t rows_;

@@ -10,6 +10,7 @@ enum EngineStatus : int {
     StatusNoMemory = -1,
     StatusOutOfRange = -2,
     StatusInvalidArgument = -3,
+    StatusTooLarge = -4,  // a field too large for the dense decomposition: not attempted
 };
 
 // Result codes of the reader, the runs and the reports. Every other negative code reaching the

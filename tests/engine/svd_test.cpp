@@ -18,14 +18,21 @@ TEST(Pythag, NeitherOverflowsNorLosesSmallValues) {
     EXPECT_NEAR(pythag(1e-200, 1e-200) / 1e-200, std::sqrt(2.0), 1e-15);
 }
 
-// Checks a = U diag(w) V^T, U^T U = I, V^T V = I and w >= 0 for a decomposition of a.
+// Checks a = U diag(w) V^T, U^T U = I, V^T V = I and w >= 0 for a decomposition of a, which the
+// decomposition takes by columns.
 void expectDecomposes(const Matrix& original) {
-    Matrix u = original;
-    const std::size_t m = u.rows();
-    const std::size_t n = u.cols();
+    const std::size_t m = original.rows();
+    const std::size_t n = original.cols();
+    Matrix uColumns(n, m);
+    for (std::size_t r = 0; r < m; ++r) {
+        for (std::size_t c = 0; c < n; ++c)
+            uColumns(c, r) = original(r, c);
+    }
     std::vector<double> w(n);
-    Matrix v(n, n);
-    svdDecompose(u, w, v);
+    Matrix vColumns(n, n);
+    svdDecompose(uColumns, w, vColumns);
+    const auto u = [&](std::size_t r, std::size_t q) { return uColumns(q, r); };
+    const auto v = [&](std::size_t r, std::size_t q) { return vColumns(q, r); };
     for (std::size_t q = 0; q < n; ++q)
         EXPECT_GE(w[q], 0.0);
     for (std::size_t r = 0; r < m; ++r) {

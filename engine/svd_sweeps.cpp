@@ -1,0 +1,192 @@
+// Step 4 of the decomposition: implicit-shift QR sweeps on the bidiagonal form (Golub and
+// Reinsch; Golub and Van Loan, "Matrix Computations", 8.6).
+//
+// The rotations depend on the bidiagonal alone, never on U or V, so the sweeps run on w and e
+// and record their rotations; a full buffer is applied to U and V in strips of a few matrix
+// columns (entries of every row held by columns), each strip staying in cache while the whole
+// buffer passes over it. Every entry meets the same rotations in the same order as when they
+// are applied one by one, with the same arithmetic, and the strips share the cores.
+// Cost: about 6 (m + n) operations per rotation, some 2 n^2 rotations in all.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "engine/parallel_pieces.h"
+#include "engine/svd.h"
+#include "engine/svd_steps.h"
+
+namespace tiebreak {
+namespace {
+
+// Rows p and q of a matrix held by columns, that is matrix columns p and q, turned by (c, s):
+// (x, y) becomes (x c + y s, y c - x s). p == q negates row p.
+struct PlaneRotation {
+    std::uint32_t p;
+    std::uint32_t q;
+    double c;
+    double s;
+};
+
+// Strip width: 16 entries of every row of a 6,000-column matrix fill 768 kB.
+constexpr std::size_t StripWidth = 16;
+// Rotations held before they are applied: 768 kB per matrix.
+constexpr std::size_t BatchCapacity = std::size_t{1} << 15;
+
+template <std::size_t Width>
+void applyToStrip(Matrix& target, std::span<const PlaneRotation> rotations, std::size_t first,
+                  std::size_t width) noexcept {
+    const std::size_t count = Width != 0 ? Width : width;
+    for (const PlaneRotation& r : rotations) {
+        double* a = target.row(r.p) + first;
+        if (r.p == r.q) {
+            for (std::size_t t = 0; t < count; ++t)
+                a[t] = -a[t];
+            continue;
+        }
+        double* b = target.row(r.q) + first;
+        const double c = r.c;
+        const double s = r.s;
+        for (std::size_t t = 0; t < count; ++t) {
+            const double x = a[t];
+            const double y = b[t];
+            a[t] = x * c + y * s;
+            b[t] = y * c - x * s;
+        }
+    }
+}
+
+// The rotations of one matrix in the order the sweeps made them.
+class RotationBatch {
+public:
+    explicit RotationBatch(Matrix& target) : target_(target) { rotations_.reserve(BatchCapacity); }
+
+    void rotate(std::size_t p, std::size_t q, double c, double s) noexcept {
+        rotations_.push_back(
+            PlaneRotation{static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(q), c, s});
+        if (rotations_.size() == BatchCapacity) apply();
+    }
+    void negate(std::size_t p) noexcept { rotate(p, p, -1.0, 0.0); }
+
+    // Applies and forgets every recorded rotation.
+    void apply() noexcept {
+        const std::size_t entries = target_.cols();
+        const std::size_t strips = (entries + StripWidth - 1) / StripWidth;
+        forEachPiece(0, strips, rotations_.size() * entries,
+                     [&](std::size_t begin, std::size_t end) {
+                         for (std::size_t strip = begin; strip < end; ++strip) {
+                             const std::size_t first = strip * StripWidth;
+                             if (first + StripWidth <= entries) {
+                                 applyToStrip<StripWidth>(target_, rotations_, first, StripWidth);
+                             } else {
+                                 applyToStrip<0>(target_, rotations_, first, entries - first);
+                             }
+                         }
+                     });
+        rotations_.clear();
+    }
+
+private:
+    Matrix& target_;
+    std::vector<PlaneRotation> rotations_;
+};
+
+}  // namespace
+
+void diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
+                           Matrix& vColumns, double anorm) {
+    const std::size_t n = columns.rows();
+    RotationBatch u(columns);
+    RotationBatch v(vColumns);
+    // An element counts as negligible when adding it to anorm changes nothing in double
+    // precision: an exact comparison on purpose.
+    const auto negligible = [anorm](double x) { return std::fabs(x) + anorm == anorm; };
+    for (std::size_t k = n; k-- > 0;) {
+        for (int sweep = 1; sweep <= 30; ++sweep) {
+            // The split: the lowest l whose superdiagonal element (or preceding diagonal
+            // element) is negligible. e[0] is always 0, so l = 0 ends the search.
+            std::size_t split = k;
+            bool cancel = true;
+            for (;; --split) {
+                if (split == 0 || negligible(e[split])) {
+                    cancel = false;
+                    break;
+                }
+                if (negligible(w[split - 1])) break;
+            }
+            double g = 0.0;
+            if (cancel) {
+                // w[split - 1] is negligible: annihilate e[split..k] by rotations from the left.
+                const std::size_t above = split - 1;
+                double c = 0.0;
+                double s = 1.0;
+                for (std::size_t i = split; i <= k; ++i) {
+                    const double f = s * e[i];
+                    e[i] = c * e[i];
+                    if (negligible(f)) break;
+                    g = w[i];
+                    double h = pythag(f, g);
+                    w[i] = h;
+                    h = 1.0 / h;
+                    c = g * h;
+                    s = -f * h;
+                    u.rotate(above, i, c, s);
+                }
+            }
+            double z = w[k];
+            if (split == k) {
+                // Converged: the value is made non-negative, its sign going into V.
+                if (z < 0.0) {
+                    w[k] = -z;
+                    v.negate(k);
+                }
+                break;
+            }
+            if (sweep == 30) std::fputs("SVD FAILURE\t", stdout);
+            // The shift from the bottom 2-by-2 minor, then one chase of the bulge from split
+            // down to k.
+            double x = w[split];
+            double y = w[k - 1];
+            g = e[k - 1];
+            double h = e[k];
+            double f = ((y - z) * (y + z) + (g - h) * (g + h)) / (2.0 * h * y);
+            g = pythag(f, 1.0);
+            f = ((x - z) * (x + z) + h * ((y / (f + withSignOf(g, f))) - h)) / x;
+            double c = 1.0;
+            double s = 1.0;
+            for (std::size_t j = split; j < k; ++j) {
+                const std::size_t i = j + 1;
+                g = e[i];
+                y = w[i];
+                h = s * g;
+                g = c * g;
+                z = pythag(f, h);
+                e[j] = z;
+                c = f / z;
+                s = h / z;
+                f = x * c + g * s;
+                g = g * c - x * s;
+                h = y * s;
+                y *= c;
+                v.rotate(j, i, c, s);
+                z = pythag(f, h);
+                w[j] = z;
+                if (z != 0.0) {
+                    z = 1.0 / z;
+                    c = f * z;
+                    s = h * z;
+                }
+                f = c * g + s * y;
+                x = c * y - s * g;
+                u.rotate(j, i, c, s);
+            }
+            e[split] = 0.0;
+            e[k] = f;
+            w[k] = x;
+        }
+    }
+    u.apply();
+    v.apply();
+}
+
+}  // namespace tiebreak

@@ -1,0 +1,130 @@
+// The fast decomposition against the element-by-element one on made-up fields: the same
+// singular values and the same solutions, to rounding.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/svd_reference.h"
+#include "engine/system_decomposition.h"
+#include "engine/tie_break.h"
+#include "tools/crosstable_generator.h"
+#include "tournament/crosstable_reader.h"
+#include "tournament/text_file.h"
+
+namespace tiebreak {
+namespace {
+
+struct FieldCase {
+    const char* name;
+    GeneratorOptions options;
+};
+
+TournamentTable readGenerated(const GeneratorOptions& options) {
+    TournamentTable table;
+    EXPECT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(options)), 1400), StatusOk);
+    return table;
+}
+
+// The system's matrix row by row, as the reference decomposition takes it.
+Matrix systemMatrix(const TournamentTable& table) {
+    const auto games = table.gamesPlayed();
+    std::vector<std::uint32_t> active;
+    for (std::uint32_t i = 0; i < games.size(); ++i) {
+        if (games[i] != 0) active.push_back(i);
+    }
+    const std::size_t count = active.size();
+    Matrix system(count + 1, count);
+    for (std::size_t r = 0; r < count; ++r) {
+        for (std::size_t q = 0; q < count; ++q) {
+            system(r, q) = r == q ? 1.0
+                                  : -(static_cast<double>(table.gamesAgainst(active[r], active[q])) /
+                                      static_cast<double>(games[active[r]]));
+        }
+        system(count, r) = static_cast<double>(games[active[r]]);
+    }
+    return system;
+}
+
+class FastDecomposition : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(FastDecomposition, AgreesWithTheReference) {
+    const TournamentTable table = readGenerated(GetParam().options);
+    Matrix system = systemMatrix(table);
+    const std::size_t count = system.cols();
+    std::vector<double> expected(count);
+    Matrix v(count, count);
+    svdDecomposeReference(system, expected, v);
+
+    SystemDecomposition decomposition;
+    ASSERT_EQ(decomposition.decompose(table), StatusOk);
+    std::vector<double> actual(decomposition.singularValues().begin(),
+                               decomposition.singularValues().end());
+    ASSERT_EQ(actual.size(), count);
+    // Unsorted in both, and the order may differ where values lie close: compare as multisets.
+    std::sort(expected.begin(), expected.end());
+    std::sort(actual.begin(), actual.end());
+    for (std::size_t q = 0; q < count; ++q)
+        EXPECT_NEAR(actual[q], expected[q], 1e-9 * expected[q]) << "value " << q;
+
+    const std::uint32_t n = table.playerCount();
+    std::vector<double> bucholzStart(n);
+    bucholzStartValues(table, bucholzStart);
+    struct System {
+        std::span<const double> start;
+        ScoreFunction f;
+    };
+    for (const System& s : {System{table.ratings(), ratingDifference},
+                            System{bucholzStart, scoreFraction}}) {
+        std::vector<double> reference(n);
+        std::vector<double> fast(n);
+        ASSERT_EQ(solveBySvdReference(table, reference, s.start, s.f, SvdCutoff), StatusOk);
+        ASSERT_EQ(decomposition.solve(table, fast, s.start, s.f, SvdCutoff), StatusOk);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            if (std::isnan(reference[i])) {
+                EXPECT_TRUE(std::isnan(fast[i])) << "player " << i;
+            } else {
+                EXPECT_NEAR(fast[i], reference[i], 1e-9 * std::max(1.0, std::fabs(reference[i])))
+                    << "player " << i;
+            }
+        }
+    }
+}
+
+GeneratorOptions open(std::uint32_t players, std::uint32_t rounds, std::uint64_t seed) {
+    GeneratorOptions options;
+    options.players = players;
+    options.rounds = rounds;
+    options.seed = seed;
+    return options;
+}
+
+GeneratorOptions withIrregularities(GeneratorOptions options) {
+    options.unratedShare = 0.1;
+    options.byeShare = 0.05;
+    options.forfeitShare = 0.02;
+    options.absentShare = 0.03;
+    options.playersWithoutGames = 4;
+    return options;
+}
+
+GeneratorOptions doubleRoundRobin(std::uint32_t players) {
+    GeneratorOptions options = open(players, 1, 5);
+    options.doubleRoundRobin = true;
+    return options;
+}
+
+// Sizes on both sides of the rotation strips' width and of the cores' share of rows; a field
+// with inactive players, byes and forfeits; a dense field where every pair met twice.
+INSTANTIATE_TEST_SUITE_P(
+    GeneratedFields, FastDecomposition,
+    testing::Values(FieldCase{"Open50Rounds7", open(50, 7, 1)},
+                    FieldCase{"Open137Rounds9Irregular", withIrregularities(open(137, 9, 2))},
+                    FieldCase{"Open300Rounds9", open(300, 9, 3)},
+                    FieldCase{"DoubleRoundRobin60", doubleRoundRobin(60)}),
+    [](const testing::TestParamInfo<FieldCase>& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace tiebreak
