@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <numeric>
 #include <ostream>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,12 @@
 
 namespace tiebreak {
 namespace {
+
+// ctest runs the tests of one program in parallel processes: each process names its own files.
+const std::string& processTag() {
+    static const std::string tag = std::to_string(std::random_device{}());
+    return tag;
+}
 
 // The reader gives unrated players this rating, which no generated rating has.
 constexpr int UnratedMark = -1;
@@ -43,9 +50,10 @@ struct Generated {
 
 void generate(const GeneratorOptions& options, Generated& out) {
     static int counter = 0;
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("rpt_generated_" + std::to_string(counter++) + ".txt"))
-                                 .string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("rpt_generated_" + processTag() + "_" + std::to_string(counter++) + ".txt"))
+            .string();
     ASSERT_TRUE(writeCrosstable(options, path));
     out.text = generateCrosstable(options);
     const int status = readCrosstable(out.table, path, UnratedMark);

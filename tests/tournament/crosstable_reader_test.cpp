@@ -4,12 +4,19 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
 namespace {
+
+// ctest runs the tests of one program in parallel processes: each process names its own files.
+const std::string& processTag() {
+    static const std::string tag = std::to_string(std::random_device{}());
+    return tag;
+}
 
 const std::string DataDir = RPT_TEST_DATA_DIR;
 
@@ -18,7 +25,7 @@ class CrosstableFile {
 public:
     explicit CrosstableFile(const std::string& text) {
         path_ = (std::filesystem::temp_directory_path() /
-                 ("rpt_reader_" + std::to_string(counter_++) + ".txt"))
+                 ("rpt_reader_" + processTag() + "_" + std::to_string(counter_++) + ".txt"))
                     .string();
         std::ofstream(path_, std::ios::binary) << text;
     }
@@ -68,7 +75,9 @@ struct CellCase {
     double totalPoints;
 };
 
-void PrintTo(const CellCase& cell, std::ostream* out) { *out << cell.name; }
+void PrintTo(const CellCase& cell, std::ostream* out) {
+    *out << cell.name;
+}
 
 class RoundCell : public testing::TestWithParam<CellCase> {};
 
@@ -192,7 +201,9 @@ struct FailureCase {
     int code;
 };
 
-void PrintTo(const FailureCase& file, std::ostream* out) { *out << file.name; }
+void PrintTo(const FailureCase& file, std::ostream* out) {
+    *out << file.name;
+}
 
 class UnsuitableFile : public testing::TestWithParam<FailureCase> {};
 
