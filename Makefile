@@ -36,6 +36,7 @@ gui: all
 	$(BUILD)/rptiebreaks
 
 bench: configure
+	@scripts/install-deps bench
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
 
