@@ -7,6 +7,7 @@
 #include <optional>
 #include <system_error>
 
+#include "engine/system_decomposition.h"
 #include "engine/tie_break.h"
 #include "runs/error_messages.h"
 #include "runs/run_log.h"
@@ -21,6 +22,11 @@ namespace {
 // Both error lines are 47 characters before their measure.
 constexpr const char* ResidualLabel = "Error:                                         ";
 constexpr const char* SvdLabel = "Error between recursive method and SVD method: ";
+constexpr const char* SkippedForSizeText = "skipped for size: more than 6000 players with games";
+constexpr const char* SkippedForSizeNotice =
+    "The check by singular value decomposition was skipped for size:\nthe tournament has more "
+    "than 6000 players with games.";
+static_assert(MaxDecompositionPlayers == 6000, "the texts above name the limit");
 constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";
@@ -47,11 +53,28 @@ bool usesMethod(const AdvancedRunOptions& options, TieBreakMethod method) {
     return false;
 }
 
+// The decomposition both methods solve with, made when the first method needs it: StatusOk,
+// StatusTooLarge (told once), or StatusNoMemory.
+struct SharedDecomposition {
+    SystemDecomposition decomposition;
+    int status = StatusOk;
+    bool attempted = false;
+
+    int prepare(const TournamentTable& table, Notices& notices) {
+        if (attempted) return status;
+        attempted = true;
+        status = decomposition.decompose(table);
+        if (status == StatusTooLarge) notices.showNotice(SkippedForSizeNotice);
+        return status;
+    }
+};
+
 // One method: its iterative values, the residual of one more step and the distance to the
 // decomposition's solution, each measure logged and checked.
 std::optional<Failure> computeMethod(const TournamentTable& table, const Method& method,
                                      std::vector<double>& values, std::vector<double>& scratch,
-                                     Notices& notices, std::ostream& log) {
+                                     SharedDecomposition& shared, Notices& notices,
+                                     std::ostream& log) {
     values.resize(table.playerCount());
     const int sweeps = method.code == MethodRecursivePerformance
                            ? recursivePerformance(table, values, ratingDifference,
@@ -73,9 +96,21 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
     warnIfNotConverged(notices, residual);
     log << ResidualLabel << general(residual, 17) << '\n' << std::flush;
 
-    const int solved = method.code == MethodRecursivePerformance
-                           ? recursivePerformanceSvd(table, scratch, ratingDifference, SvdCutoff)
-                           : recursiveBucholzSvd(table, scratch, SvdCutoff);
+    const int prepared = shared.prepare(table, notices);
+    if (prepared == StatusTooLarge) {
+        log << SvdLabel << SkippedForSizeText << '\n' << std::flush;
+        return std::nullopt;
+    }
+    if (failed(prepared)) return Failure{ErrorNoMemory, ""};
+    std::vector<double> start;
+    if (method.code == MethodRecursiveBucholz) {
+        start.resize(table.playerCount());
+        bucholzStartValues(table, start);
+    }
+    const int solved = shared.decomposition.solve(
+        table, scratch,
+        method.code == MethodRecursiveBucholz ? std::span<const double>(start) : table.ratings(),
+        method.scoreFunction, SvdCutoff);
     if (failed(solved)) return Failure{ErrorNoMemory, ""};
     const double distance = differenceMeasure(table, scratch, values);
     warnIfNotConverged(notices, distance);
@@ -111,14 +146,16 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     std::vector<double> scratch(table.playerCount());
     std::vector<double> performance;
     std::vector<double> bucholz;
+    SharedDecomposition shared;
     log << "\nExecuting methods...\n" << std::flush;
     if (usesMethod(options, MethodRecursivePerformance)) {
-        if (auto failure = computeMethod(table, Performance, performance, scratch, notices, log)) {
+        if (auto failure =
+                computeMethod(table, Performance, performance, scratch, shared, notices, log)) {
             return failure;
         }
     }
     if (usesMethod(options, MethodRecursiveBucholz)) {
-        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, notices, log)) {
+        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, shared, notices, log)) {
             return failure;
         }
     }

@@ -24,6 +24,10 @@ constexpr const char* SlotLogLines[MethodSlotCount] = {
     "\nNumber of iterations of Recursive Bucholz: ",
     "\nSingular value decomposition for Recursive Bucholz succesful\n"};
 
+constexpr const char* SlotSkippedLines[MethodSlotCount] = {
+    "", "\nSingular value decomposition for Recursive Performance skipped for size\n", "",
+    "\nSingular value decomposition for Recursive Bucholz skipped for size\n"};
+
 bool isPerformanceSlot(int slot) {
     return slot < 2;
 }
@@ -91,6 +95,11 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
         const int result =
             computeTieBreak(table, values, scoreFunction, SlotMethods[slot], ModificationNone,
                             IterationTolerance, IterationLimit, 1, 0);
+        if (result == StatusTooLarge) {  // the decomposition's column stays empty
+            grid[slot][0].reset();
+            log << SlotSkippedLines[slot] << std::flush;
+            continue;
+        }
         if (failed(result)) {
             grid[slot][0].reset();
             return runCodeOf(result);
