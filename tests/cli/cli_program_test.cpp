@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -107,11 +108,12 @@ TEST_F(CliProgram, OutputDashPrintsThePlainTable) {
     EXPECT_EQ(fs::directory_iterator(dir)->path().filename(), "four_rounds.txt") << "nothing else";
 }
 
-// A name with blanks, quotes and an ampersand: the .csv lies beside it, the opener gets the
-// path as one argument and nothing else runs. The rivals warning goes to standard error and the
-// status stays 0. The log names the private intermediate table, gone afterwards.
+// A name with blanks, quotes, an ampersand, a command substitution and a newline: the .csv lies
+// beside it, the opener gets the path as one argument and nothing else runs. The rivals warning
+// goes to standard error and the status stays 0. The log names the private intermediate table, gone
+// afterwards.
 TEST_F(CliProgram, CsvBesideAnAwkwardNameOpenedWithoutAShell) {
-    const std::string name = "it's \"a\" & b; touch pwned.txt";
+    const std::string name = "it's \"a\" & b; touch pwned.txt $(touch pwned.txt)\nline two";
     fs::copy_file(Data / "runs" / "no_games.txt", dir / (name + ".txt"));
     std::ofstream(dir / "xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > opened.txt\n";
     fs::permissions(dir / "xdg-open", fs::perms::owner_all);
@@ -146,6 +148,30 @@ TEST_F(CliProgram, SimpleRunLogToStandardErrorAndTheCsvWhereAsked) {
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "NAME;                         PTS;        "
               "RP(MA)(1,0);                RP");
+}
+
+// The .csv cannot be made where it belongs: a directory holds its name, or (for anyone but root,
+// who writes anywhere) its directory is read-only. One message, status 1, the crosstable as it
+// was, and nothing left behind.
+TEST_F(CliProgram, CsvThatCannotBeCreated) {
+    const std::string input = readText(dir / "four_rounds.txt");
+    fs::create_directory(dir / "four_rounds.csv");
+    const Finished taken = run({"four_rounds.txt"});
+    EXPECT_EQ(taken.status, 1);
+    EXPECT_EQ(taken.err,
+              "It was not possible to generate an output file. Check that file\n"
+              "four_rounds.csv\nhas not been opened with another application.\n");
+    EXPECT_TRUE(fs::is_empty(dir / "four_rounds.csv"));
+    EXPECT_EQ(readText(dir / "four_rounds.txt"), input);
+
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
+    fs::create_directory(dir / "read-only");
+    fs::permissions(dir / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
+    const Finished denied = run({"-o", "read-only/x.csv", "four_rounds.txt"});
+    fs::permissions(dir / "read-only", fs::perms::owner_all);
+    EXPECT_EQ(denied.status, 1);
+    EXPECT_EQ(denied.err.rfind("It was not possible to generate an output file.", 0), 0u);
+    EXPECT_TRUE(fs::is_empty(dir / "read-only"));
 }
 
 struct FailureCase {
