@@ -21,8 +21,9 @@ std::string TempDir::file(const std::string& name) const {
     return (path_ / name).string();
 }
 
+// Text mode, as rp.log is written: on Windows its CRLF line ends read back as '\n'.
 std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -21,7 +21,7 @@ private:
     std::filesystem::path path_;
 };
 
-// The whole file as bytes; empty when it cannot be read.
+// The whole file read in text mode; empty when it cannot be read.
 [[nodiscard]] std::string readText(const std::string& path);
 void writeText(const std::string& path, const std::string& text);
 
