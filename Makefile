@@ -55,12 +55,14 @@ windows:
 		-DCMAKE_BUILD_TYPE=Release -DRPT_GUI=OFF -DRPT_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-windows -j $(JOBS)
 
-# One Wine server for the whole suite: parallel tests that each start and stop their own lose
-# clients now and then ("recvmsg: Connection reset by peer"). Its output goes to /dev/null so that
-# it holds no pipe of make's open; it is stopped whatever the tests' outcome.
+# One Wine server for the whole suite, on a prefix made ready before the tests start: parallel
+# tests that each start and stop their own server lose clients now and then ("recvmsg: Connection
+# reset by peer"). The server's output goes to /dev/null so that it holds no pipe of make's open;
+# it is stopped whatever the tests' outcome.
 test-windows: windows
-	@cd build-windows && export WINEDEBUG=-all && \
+	@cd build-windows && export WINEDEBUG=-all && mkdir -p "$${WINEPREFIX:-$$HOME/.wine}" && \
 	/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 && \
+	/usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 && \
 	status=0 && ctest --output-on-failure -j $(JOBS) || status=$$?; \
 	/usr/lib/wine/wineserver -k 2>/dev/null; exit $$status
 
