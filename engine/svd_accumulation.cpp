@@ -2,6 +2,7 @@
 // U, the last one first. Every column of V and U is held as a row, so each reflection is a dot
 // product and an update along every later row, and the rows are shared among the cores.
 // Cost: about 4 n^3 / 3 operations for V and 2 m n^2 - 2 n^3 / 3 for U.
+#include <array>
 #include <cmath>
 
 #include "engine/parallel_pieces.h"
@@ -10,8 +11,8 @@
 
 namespace tiebreak {
 
-void accumulateRightReflections(const Matrix& columns, std::span<const double> e,
-                                Matrix& vColumns, std::span<double> scratch) {
+void accumulateRightReflections(const Matrix& columns, std::span<const double> e, Matrix& vColumns,
+                                std::span<double> scratch) {
     const std::size_t n = columns.rows();
     double g = 0.0;
     std::size_t l = n;
@@ -26,11 +27,14 @@ void accumulateRightReflections(const Matrix& columns, std::span<const double> e
                 for (std::size_t j = l; j < n; ++j)
                     reflection[j] = (scratch[j] / scratch[l]) / g;
                 forEachPiece(l, n, (n - l) * (n - l), [&](std::size_t begin, std::size_t end) {
-                    for (std::size_t j = begin; j < end; ++j) {
-                        double* target = vColumns.row(j);
-                        const double dot = dotProduct(scratch.data() + l, target + l, n - l);
-                        addMultiple(target + l, dot, reflection + l, n - l);
-                    }
+                    forEachRowGroup(begin, end, [&](std::size_t first, std::size_t count) {
+                        std::array<double, DotGroup> dots{};
+                        stridedDotProducts(scratch.data() + l, vColumns.row(first) + l, n, count,
+                                           n - l, dots.data());
+                        for (std::size_t t = 0; t < count; ++t)
+                            addMultiple(vColumns.row(first + t) + l, dots[t], reflection + l,
+                                        n - l);
+                    });
                 });
             }
             for (std::size_t j = l; j < n; ++j) {
@@ -56,12 +60,14 @@ void accumulateLeftReflections(Matrix& columns, std::span<const double> w) {
         if (g != 0.0) {
             g = 1.0 / g;
             forEachPiece(next, n, (n - next) * (m - i), [&](std::size_t begin, std::size_t end) {
-                for (std::size_t j = begin; j < end; ++j) {
-                    double* target = columns.row(j);
-                    const double dot =
-                        dotProduct(reflection + next, target + next, m - next);
-                    addMultiple(target + i, (dot / reflection[i]) * g, reflection + i, m - i);
-                }
+                forEachRowGroup(begin, end, [&](std::size_t first, std::size_t count) {
+                    std::array<double, DotGroup> dots{};
+                    stridedDotProducts(reflection + next, columns.row(first) + next, m, count,
+                                       m - next, dots.data());
+                    for (std::size_t t = 0; t < count; ++t)
+                        addMultiple(columns.row(first + t) + i, (dots[t] / reflection[i]) * g,
+                                    reflection + i, m - i);
+                });
             });
             for (std::size_t j = i; j < m; ++j)
                 reflection[j] *= g;

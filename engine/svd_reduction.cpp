@@ -7,6 +7,7 @@
 // one pass over the remaining matrix does both, in the same order of operations per element.
 // Cost: about 4 m n^2 - 4 n^3 / 3 operations in two passes per column.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/parallel_pieces.h"
@@ -51,14 +52,18 @@ double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double
         const bool reflectColumn = scale != 0.0;
         if (rowUpdatePending || reflectColumn) {
             forEachPiece(l, n, (n - l) * (m - i), [&](std::size_t begin, std::size_t end) {
-                for (std::size_t j = begin; j < end; ++j) {
-                    double* row = columns.row(j);
-                    if (rowUpdatePending) addMultiple(row + i, rowVector[j], dots.data() + i, m - i);
-                    if (reflectColumn) {
-                        const double factor = dotProduct(column + i, row + i, m - i) / h;
-                        addMultiple(row + i, factor, column + i, m - i);
+                forEachRowGroup(begin, end, [&](std::size_t first, std::size_t count) {
+                    if (rowUpdatePending) {
+                        for (std::size_t j = first; j < first + count; ++j)
+                            addMultiple(columns.row(j) + i, rowVector[j], dots.data() + i, m - i);
                     }
-                }
+                    if (!reflectColumn) return;
+                    std::array<double, DotGroup> factors{};
+                    stridedDotProducts(column + i, columns.row(first) + i, m, count, m - i,
+                                       factors.data());
+                    for (std::size_t t = 0; t < count; ++t)
+                        addMultiple(columns.row(first + t) + i, factors[t] / h, column + i, m - i);
+                });
             });
         }
         if (reflectColumn) {

@@ -7,13 +7,17 @@
 // buffer passes over it. Every entry meets the same rotations in the same order as when they
 // are applied one by one, with the same arithmetic, and the strips share the cores.
 // Cost: about 6 (m + n) operations per rotation, some 2 n^2 rotations in all.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "engine/parallel_pieces.h"
 #include "engine/svd.h"
+#include "engine/svd_kernels.h"
 #include "engine/svd_steps.h"
 
 namespace tiebreak {
@@ -28,38 +32,117 @@ struct PlaneRotation {
     double s;
 };
 
-// Strip width: 16 entries of every row of a 6,000-column matrix fill 768 kB.
+// Strip width: 16 entries of each of 6,000 rows fill 768 kB.
 constexpr std::size_t StripWidth = 16;
-// Rotations held before they are applied: 768 kB per matrix.
-constexpr std::size_t BatchCapacity = std::size_t{1} << 15;
+// Rotations held before they are applied: 1.5 MB per matrix. Each batch costs a copy of the
+// matrix into strips and back, so fewer, larger batches are cheaper.
+constexpr std::size_t BatchCapacity = std::size_t{1} << 16;
 
-template <std::size_t Width>
-void applyToStrip(Matrix& target, std::span<const PlaneRotation> rotations, std::size_t first,
-                  std::size_t width) noexcept {
-    const std::size_t count = Width != 0 ? Width : width;
-    for (const PlaneRotation& r : rotations) {
-        double* a = target.row(r.p) + first;
-        if (r.p == r.q) {
-            for (std::size_t t = 0; t < count; ++t)
+// Doubles handled by one instruction: two in the baseline build, four in the AVX2 one.
+using Pair = double __attribute__((vector_size(16)));
+using Quad = double __attribute__((vector_size(32)));
+constexpr std::size_t VectorDoubles = sizeof(Quad) / sizeof(double);
+
+// The rotations applied to a strip copied out of the matrix: row r at strip + r * StripWidth,
+// which is aligned for Vector. A row that the next rotation turns again stays in registers: a
+// sweep's rotations chain (p, p+1), (p+1, p+2), ..., and those of a cancellation share their p.
+template <typename Vector>
+[[gnu::always_inline]] inline void rotateStrip(double* strip,
+                                               std::span<const PlaneRotation> rotations) noexcept {
+    constexpr std::size_t Count = StripWidth * sizeof(double) / sizeof(Vector);
+    const auto rowAt = [strip](std::uint32_t r) {
+        return reinterpret_cast<Vector*>(strip + std::size_t{r} * StripWidth);
+    };
+    const auto turnsAgain = [](const PlaneRotation* next, std::uint32_t row) {
+        return next != nullptr && next->p != next->q && next->p == row;
+    };
+    std::size_t k = 0;
+    while (k < rotations.size()) {
+        const PlaneRotation* r = &rotations[k++];
+        if (r->p == r->q) {
+            Vector* a = rowAt(r->p);
+            for (std::size_t t = 0; t < Count; ++t)
                 a[t] = -a[t];
             continue;
         }
-        double* b = target.row(r.q) + first;
-        const double c = r.c;
-        const double s = r.s;
-        for (std::size_t t = 0; t < count; ++t) {
-            const double x = a[t];
-            const double y = b[t];
-            a[t] = x * c + y * s;
-            b[t] = y * c - x * s;
+        std::array<Vector, Count> x;
+        for (std::size_t t = 0; t < Count; ++t)
+            x[t] = rowAt(r->p)[t];
+        for (;;) {
+            Vector* a = rowAt(r->p);
+            Vector* b = rowAt(r->q);
+            std::array<Vector, Count> y;
+            for (std::size_t t = 0; t < Count; ++t)
+                y[t] = b[t];
+            const double c = r->c;
+            const double s = r->s;
+            for (std::size_t t = 0; t < Count; ++t) {
+                const Vector xt = x[t];
+                const Vector yt = y[t];
+                x[t] = xt * c + yt * s;
+                y[t] = yt * c - xt * s;
+            }
+            const PlaneRotation* next = k < rotations.size() ? &rotations[k] : nullptr;
+            if (turnsAgain(next, r->q)) {
+                for (std::size_t t = 0; t < Count; ++t) {
+                    a[t] = x[t];
+                    x[t] = y[t];
+                }
+            } else if (turnsAgain(next, r->p)) {
+                for (std::size_t t = 0; t < Count; ++t)
+                    b[t] = y[t];
+            } else {
+                for (std::size_t t = 0; t < Count; ++t) {
+                    a[t] = x[t];
+                    b[t] = y[t];
+                }
+                break;
+            }
+            r = next;
+            ++k;
         }
     }
+}
+
+[[gnu::target("avx2")]] void rotateStripAvx2(double* strip,
+                                             std::span<const PlaneRotation> rotations) noexcept {
+    rotateStrip<Quad>(strip, rotations);
+}
+
+void rotateStripBaseline(double* strip, std::span<const PlaneRotation> rotations) noexcept {
+    rotateStrip<Pair>(strip, rotations);
+}
+
+// The rotations applied to entries first .. first + width - 1 of every row of target. The strip
+// is copied into `buffer` (StripWidth entries per row, the unused ones zero) and back: there its
+// rows lie side by side, where in the matrix each one is a page apart.
+void applyToStrip(Matrix& target, std::span<const PlaneRotation> rotations, std::size_t first,
+                  std::size_t width, double* buffer) noexcept {
+    const std::size_t rows = target.rows();
+    for (std::size_t r = 0; r < rows; ++r) {
+        std::copy_n(target.row(r) + first, width, buffer + r * StripWidth);
+        std::fill(buffer + r * StripWidth + width, buffer + (r + 1) * StripWidth, 0.0);
+    }
+    if (useAvx2()) {
+        rotateStripAvx2(buffer, rotations);
+    } else {
+        rotateStripBaseline(buffer, rotations);
+    }
+    for (std::size_t r = 0; r < rows; ++r)
+        std::copy_n(buffer + r * StripWidth, width, target.row(r) + first);
 }
 
 // The rotations of one matrix in the order the sweeps made them.
 class RotationBatch {
 public:
-    explicit RotationBatch(Matrix& target) : target_(target) { rotations_.reserve(BatchCapacity); }
+    // May throw std::bad_alloc.
+    explicit RotationBatch(Matrix& target)
+        : target_(target), buffers_(workerCount() * target.rows() * StripWidth + VectorDoubles) {
+        rotations_.reserve(BatchCapacity);
+        void* start = buffers_.data();
+        std::size_t space = buffers_.size() * sizeof(double);
+        firstBuffer_ = static_cast<double*>(std::align(sizeof(Quad), 1, start, space));
+    }
 
     void rotate(std::size_t p, std::size_t q, double c, double s) noexcept {
         rotations_.push_back(
@@ -68,18 +151,21 @@ public:
     }
     void negate(std::size_t p) noexcept { rotate(p, p, -1.0, 0.0); }
 
-    // Applies and forgets every recorded rotation.
+    // Applies and forgets every recorded rotation: the strips are dealt out in one contiguous
+    // share per worker, each with its own buffer.
     void apply() noexcept {
         const std::size_t entries = target_.cols();
         const std::size_t strips = (entries + StripWidth - 1) / StripWidth;
-        forEachPiece(0, strips, rotations_.size() * entries,
+        const std::size_t shares = workerCount();
+        forEachPiece(0, shares, rotations_.size() * entries,
                      [&](std::size_t begin, std::size_t end) {
-                         for (std::size_t strip = begin; strip < end; ++strip) {
-                             const std::size_t first = strip * StripWidth;
-                             if (first + StripWidth <= entries) {
-                                 applyToStrip<StripWidth>(target_, rotations_, first, StripWidth);
-                             } else {
-                                 applyToStrip<0>(target_, rotations_, first, entries - first);
+                         for (std::size_t share = begin; share < end; ++share) {
+                             double* buffer = firstBuffer_ + share * target_.rows() * StripWidth;
+                             for (std::size_t strip = strips * share / shares;
+                                  strip < strips * (share + 1) / shares; ++strip) {
+                                 const std::size_t first = strip * StripWidth;
+                                 applyToStrip(target_, rotations_, first,
+                                              std::min(StripWidth, entries - first), buffer);
                              }
                          }
                      });
@@ -89,6 +175,8 @@ public:
 private:
     Matrix& target_;
     std::vector<PlaneRotation> rotations_;
+    std::vector<double> buffers_;  // one strip per worker
+    double* firstBuffer_;          // the first strip, aligned for Quad
 };
 
 }  // namespace
