@@ -21,7 +21,7 @@ void svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns) {
     std::vector<double> rowVector(n);
     std::vector<double> dots(columns.cols());
     const double anorm = reduceToBidiagonal(columns, w, e, rowVector, dots);
-    accumulateRightReflections(columns, e, vColumns, rowVector);
+    accumulateRightReflections(columns, e, vColumns);
     accumulateLeftReflections(columns, w);
     diagonaliseBidiagonal(columns, w, e, vColumns, anorm);
     // The singular values stay in the order the sweeps left them.

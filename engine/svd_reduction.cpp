@@ -97,9 +97,7 @@ double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double
                               dots.begin() + static_cast<std::ptrdiff_t>(end), 0.0);
                     for (std::size_t k = l; k < n; ++k) {
                         const double* row = columns.row(k);
-                        const double coefficient = row[i];
-                        for (std::size_t c = begin; c < end; ++c)
-                            dots[c] += row[c] * coefficient;
+                        addMultiple(dots.data() + begin, row[i], row + begin, end - begin);
                     }
                 });
                 for (std::size_t k = l; k < n; ++k)

@@ -247,8 +247,8 @@ void svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v) {
     // 6. The singular values stay in the order the sweeps left them.
 }
 
-int solveBySvdReference(const TournamentTable& table, std::span<double> out, std::span<const double> start,
-               ScoreFunction f, double cutoff) noexcept {
+int solveBySvdReference(const TournamentTable& table, std::span<double> out,
+                        std::span<const double> start, ScoreFunction f, double cutoff) noexcept {
     return guardMemory(StatusNoMemory, [&] {
         // 1. The centred score terms; inactive players keep theirs (not a number).
         static_cast<void>(centredScoreTerms(table, out, f));  // cannot fail

@@ -20,15 +20,16 @@ namespace tiebreak {
 [[nodiscard]] double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
                                         std::span<double> rowVector, std::span<double> dots);
 
-// 2. The right-hand reflections accumulated into V (row j = column j of V); scratch (n).
-void accumulateRightReflections(const Matrix& columns, std::span<const double> e,
-                                Matrix& vColumns, std::span<double> scratch);
+// 2. The right-hand reflections accumulated into V (row j = column j of V). May throw
+// std::bad_alloc (a block of rows).
+void accumulateRightReflections(const Matrix& columns, std::span<const double> e, Matrix& vColumns);
 
-// 3. The left-hand reflections accumulated into U over the columns' own storage.
+// 3. The left-hand reflections accumulated into U over the columns' own storage. May throw
+// std::bad_alloc (a block of rows).
 void accumulateLeftReflections(Matrix& columns, std::span<const double> w);
 
 // 4. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their rotations
-// applied to U and V. May throw std::bad_alloc (the rotation buffers).
+// applied to U and V. May throw std::bad_alloc (the rotation buffers and strips).
 void diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
                            Matrix& vColumns, double anorm);
 

@@ -113,23 +113,38 @@ void rotateStripBaseline(double* strip, std::span<const PlaneRotation> rotations
     rotateStrip<Pair>(strip, rotations);
 }
 
-// The rotations applied to entries first .. first + width - 1 of every row of target. The strip
-// is copied into `buffer` (StripWidth entries per row, the unused ones zero) and back: there its
-// rows lie side by side, where in the matrix each one is a page apart.
-void applyToStrip(Matrix& target, std::span<const PlaneRotation> rotations, std::size_t first,
-                  std::size_t width, double* buffer) noexcept {
-    const std::size_t rows = target.rows();
-    for (std::size_t r = 0; r < rows; ++r) {
-        std::copy_n(target.row(r) + first, width, buffer + r * StripWidth);
-        std::fill(buffer + r * StripWidth + width, buffer + (r + 1) * StripWidth, 0.0);
+// The rotations applied to the strips [firstStrip, lastStrip) of target (StripWidth entries of
+// every row each, the last one maybe fewer), one after the other. Each strip is copied into
+// `buffer` (StripWidth entries per row, the unused ones zero) and back: there its rows lie side
+// by side, where in the matrix each one is a page apart. Putting one strip back and taking the
+// next one out share a pass over the rows.
+void applyToStrips(Matrix& target, std::span<const PlaneRotation> rotations, std::size_t firstStrip,
+                   std::size_t lastStrip, double* buffer) noexcept {
+    constexpr std::size_t None = SIZE_MAX;
+    const std::size_t entries = target.cols();
+    const auto widthOf = [entries](std::size_t strip) {
+        return std::min(StripWidth, entries - strip * StripWidth);
+    };
+    const auto exchange = [&](std::size_t out, std::size_t in) {
+        for (std::size_t r = 0; r < target.rows(); ++r) {
+            double* slot = buffer + r * StripWidth;
+            if (out != None) std::copy_n(slot, widthOf(out), target.row(r) + out * StripWidth);
+            if (in != None) {
+                std::copy_n(target.row(r) + in * StripWidth, widthOf(in), slot);
+                std::fill(slot + widthOf(in), slot + StripWidth, 0.0);
+            }
+        }
+    };
+    if (firstStrip == lastStrip) return;
+    exchange(None, firstStrip);
+    for (std::size_t strip = firstStrip; strip < lastStrip; ++strip) {
+        if (useAvx2()) {
+            rotateStripAvx2(buffer, rotations);
+        } else {
+            rotateStripBaseline(buffer, rotations);
+        }
+        exchange(strip, strip + 1 < lastStrip ? strip + 1 : None);
     }
-    if (useAvx2()) {
-        rotateStripAvx2(buffer, rotations);
-    } else {
-        rotateStripBaseline(buffer, rotations);
-    }
-    for (std::size_t r = 0; r < rows; ++r)
-        std::copy_n(buffer + r * StripWidth, width, target.row(r) + first);
 }
 
 // The rotations of one matrix in the order the sweeps made them.
@@ -160,13 +175,9 @@ public:
         forEachPiece(0, shares, rotations_.size() * entries,
                      [&](std::size_t begin, std::size_t end) {
                          for (std::size_t share = begin; share < end; ++share) {
-                             double* buffer = firstBuffer_ + share * target_.rows() * StripWidth;
-                             for (std::size_t strip = strips * share / shares;
-                                  strip < strips * (share + 1) / shares; ++strip) {
-                                 const std::size_t first = strip * StripWidth;
-                                 applyToStrip(target_, rotations_, first,
-                                              std::min(StripWidth, entries - first), buffer);
-                             }
+                             applyToStrips(target_, rotations_, strips * share / shares,
+                                           strips * (share + 1) / shares,
+                                           firstBuffer_ + share * target_.rows() * StripWidth);
                          }
                      });
         rotations_.clear();
