@@ -100,6 +100,21 @@ int SystemDecomposition::solve(const TournamentTable& table, std::span<double> o
     });
 }
 
+int recursivePerformanceSvd(const SystemDecomposition& decomposition, const TournamentTable& table,
+                            std::span<double> out, ScoreFunction f, double cutoff) noexcept {
+    return decomposition.solve(table, out, table.ratings(), f, cutoff);
+}
+
+int recursiveBucholzSvd(const SystemDecomposition& decomposition, const TournamentTable& table,
+                        std::span<double> out, double cutoff) noexcept {
+    if (out.size() != table.playerCount()) return StatusInvalidArgument;
+    return guardMemory(StatusNoMemory, [&] {
+        std::vector<double> start(out.size());
+        bucholzStartValues(table, start);
+        return decomposition.solve(table, out, start, scoreFraction, cutoff);
+    });
+}
+
 int solveBySvd(const TournamentTable& table, std::span<double> out, std::span<const double> start,
                ScoreFunction f, double cutoff) noexcept {
     SystemDecomposition decomposition;
@@ -115,11 +130,10 @@ int recursivePerformanceSvd(const TournamentTable& table, std::span<double> out,
 
 int recursiveBucholzSvd(const TournamentTable& table, std::span<double> out,
                         double cutoff) noexcept {
-    return guardMemory(StatusNoMemory, [&] {
-        std::vector<double> start(out.size());
-        bucholzStartValues(table, start);
-        return solveBySvd(table, out, start, scoreFraction, cutoff);
-    });
+    SystemDecomposition decomposition;
+    const int status = decomposition.decompose(table);
+    if (failed(status)) return status;
+    return recursiveBucholzSvd(decomposition, table, out, cutoff);
 }
 
 }  // namespace tiebreak

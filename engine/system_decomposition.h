@@ -48,4 +48,14 @@ private:
     std::vector<double> w_;
 };
 
+// recursivePerformanceSvd and recursiveBucholzSvd solved with a decomposition already made of
+// table, so that both methods share one. StatusOk, StatusNoMemory, or StatusInvalidArgument (out
+// untouched) when decomposition is not one of table.
+[[nodiscard]] int recursivePerformanceSvd(const SystemDecomposition& decomposition,
+                                          const TournamentTable& table, std::span<double> out,
+                                          ScoreFunction f, double cutoff) noexcept;
+[[nodiscard]] int recursiveBucholzSvd(const SystemDecomposition& decomposition,
+                                      const TournamentTable& table, std::span<double> out,
+                                      double cutoff) noexcept;
+
 }  // namespace tiebreak

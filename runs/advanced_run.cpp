@@ -102,15 +102,10 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
         return std::nullopt;
     }
     if (failed(prepared)) return Failure{ErrorNoMemory, ""};
-    std::vector<double> start;
-    if (method.code == MethodRecursiveBucholz) {
-        start.resize(table.playerCount());
-        bucholzStartValues(table, start);
-    }
-    const int solved = shared.decomposition.solve(
-        table, scratch,
-        method.code == MethodRecursiveBucholz ? std::span<const double>(start) : table.ratings(),
-        method.scoreFunction, SvdCutoff);
+    const int solved = method.code == MethodRecursivePerformance
+                           ? recursivePerformanceSvd(shared.decomposition, table, scratch,
+                                                     ratingDifference, SvdCutoff)
+                           : recursiveBucholzSvd(shared.decomposition, table, scratch, SvdCutoff);
     if (failed(solved)) return Failure{ErrorNoMemory, ""};
     const double distance = differenceMeasure(table, scratch, values);
     warnIfNotConverged(notices, distance);

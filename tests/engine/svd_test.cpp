@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/system_decomposition.h"
 #include "engine/tie_break.h"
 #include "game_table.h"
 
@@ -117,6 +118,31 @@ TEST(SolveBySvd, AgreesWithTheIterationOnAConnectedField) {
             difference[i] = direct[i] - iterated[i];
         EXPECT_LT(weightedNorm(table, difference), 1e-10) << n << " players";
     }
+}
+
+// Both methods solved with one decomposition give the bits of each method decomposing on its own;
+// a decomposition of another table is refused and leaves out as it was.
+TEST(SolveBySvd, OneDecompositionServesBothMethods) {
+    const TournamentTable table = denseField(12);
+    SystemDecomposition decomposition;
+    ASSERT_EQ(decomposition.decompose(table), StatusOk);
+    std::vector<double> alone(12);
+    std::vector<double> shared(12);
+    ASSERT_EQ(recursivePerformanceSvd(table, alone, ratingDifference, SvdCutoff), StatusOk);
+    ASSERT_EQ(recursivePerformanceSvd(decomposition, table, shared, ratingDifference, SvdCutoff),
+              StatusOk);
+    EXPECT_EQ(shared, alone);
+    ASSERT_EQ(recursiveBucholzSvd(table, alone, SvdCutoff), StatusOk);
+    ASSERT_EQ(recursiveBucholzSvd(decomposition, table, shared, SvdCutoff), StatusOk);
+    EXPECT_EQ(shared, alone);
+
+    const TournamentTable other = denseField(5);
+    std::vector<double> untouched(5, 7.0);
+    EXPECT_EQ(recursivePerformanceSvd(decomposition, other, untouched, ratingDifference, SvdCutoff),
+              StatusInvalidArgument);
+    EXPECT_EQ(recursiveBucholzSvd(decomposition, other, untouched, SvdCutoff),
+              StatusInvalidArgument);
+    EXPECT_EQ(untouched, std::vector<double>(5, 7.0));
 }
 
 // Two triangles that never met: the system has no exact solution and a singular value vanishes,
