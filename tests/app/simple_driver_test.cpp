@@ -68,10 +68,13 @@ TEST_F(SimpleDriver, AdvancedButtonSwitchesWithoutAskingForAFile) {
     EXPECT_EQ(events, (Events{"simple dialog"}));
 }
 
+// The first file chosen is deleted before the run reads it, as when another program removes it
+// while the dialog is open.
 TEST_F(SimpleDriver, RejectedInputShowsItsErrorAndAsksForAnotherFile) {
     const std::string missing = dir.file("missing.txt");
     simple.answers = {{DialogOk, [](SimpleDialogValues& v) { v.eloText = "1700"; }}};
-    files.answers = {ChosenFile{missing, "missing"}, crosstable("open.txt", "open")};
+    files.answers = {crosstable("missing.txt", "missing"), crosstable("open.txt", "open")};
+    std::filesystem::remove(missing);
     EXPECT_EQ(app.runSimpleMode(settingsPath), ModeExit);
     EXPECT_EQ(events, (Events{"simple dialog", OpenFile,
                               "error: It was not possible to open file\n" + missing +
