@@ -40,17 +40,25 @@ void RunFixture::writeText(const std::filesystem::path& path, const std::string&
     std::ofstream(path, std::ios::binary) << text;
 }
 
-void RunFixture::expectGolden(const std::string& text, const std::string& name) {
+std::string RunFixture::storedGolden(const std::string& text, const std::string& name) {
     const std::filesystem::path path = DataDir / "expected" / name;
     const char* update = std::getenv("RPT_UPDATE_GOLDEN");
-    std::string lines = text;
+    if (update != nullptr && std::string(update) == "1") writeText(path, withStoredLineEnds(text));
+    return readText(path);
+}
+
+std::string RunFixture::withStoredLineEnds(std::string text) {
 #ifdef _WIN32
     // Text files end their lines with "\r\n" here; the stored files with "\n".
-    for (std::size_t at = lines.find("\r\n"); at != std::string::npos; at = lines.find("\r\n", at))
-        lines.erase(at, 1);
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
 #endif
-    if (update != nullptr && std::string(update) == "1") writeText(path, lines);
-    EXPECT_EQ(lines, readText(path)) << "golden file " << path.string();
+    return text;
+}
+
+void RunFixture::expectGolden(const std::string& text, const std::string& name) {
+    EXPECT_EQ(withStoredLineEnds(text), storedGolden(text, name))
+        << "golden file " << (DataDir / "expected" / name).string();
 }
 
 }  // namespace tiebreak

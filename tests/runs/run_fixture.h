@@ -37,6 +37,11 @@ protected:
     static void writeText(const std::filesystem::path& path, const std::string& text);
     // Compares text with tests/data/runs/expected/name; RPT_UPDATE_GOLDEN=1 rewrites the file.
     static void expectGolden(const std::string& text, const std::string& name);
+    // The text of tests/data/runs/expected/name, first rewritten to text under
+    // RPT_UPDATE_GOLDEN=1.
+    [[nodiscard]] static std::string storedGolden(const std::string& text, const std::string& name);
+    // text with the line ends of the stored files ("\n").
+    [[nodiscard]] static std::string withStoredLineEnds(std::string text);
 
     std::filesystem::path dir;
     RecordingNotices notices;
