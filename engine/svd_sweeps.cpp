@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -113,6 +114,16 @@ void rotateStripBaseline(double* strip, std::span<const PlaneRotation> rotations
     rotateStrip<Pair>(strip, rotations);
 }
 
+// Copies count (at most StripWidth) entries: a whole strip as one block of fixed size, which
+// becomes a few vector moves instead of a library call for every row.
+void copyEntries(const double* from, std::size_t count, double* to) noexcept {
+    if (count == StripWidth) {
+        std::memcpy(to, from, StripWidth * sizeof(double));
+    } else {
+        std::copy_n(from, count, to);
+    }
+}
+
 // The rotations applied to the strips [firstStrip, lastStrip) of target (StripWidth entries of
 // every row each, the last one maybe fewer), one after the other. Each strip is copied into
 // `buffer` (StripWidth entries per row, the unused ones zero) and back: there its rows lie side
@@ -128,9 +139,9 @@ void applyToStrips(Matrix& target, std::span<const PlaneRotation> rotations, std
     const auto exchange = [&](std::size_t out, std::size_t in) {
         for (std::size_t r = 0; r < target.rows(); ++r) {
             double* slot = buffer + r * StripWidth;
-            if (out != None) std::copy_n(slot, widthOf(out), target.row(r) + out * StripWidth);
+            if (out != None) copyEntries(slot, widthOf(out), target.row(r) + out * StripWidth);
             if (in != None) {
-                std::copy_n(target.row(r) + in * StripWidth, widthOf(in), slot);
+                copyEntries(target.row(r) + in * StripWidth, widthOf(in), slot);
                 std::fill(slot + widthOf(in), slot + StripWidth, 0.0);
             }
         }
