@@ -1,9 +1,7 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
-#include <system_error>
 #include <thread>
 
 namespace tiebreak {
@@ -14,34 +12,43 @@ namespace tiebreak {
     return count;
 }
 
+// A piece of work handed to the pool: task(context, piece).
+using PieceTask = void (*)(const void* context, std::size_t piece);
+
+// The threads kept for runPieces, started on first use (fewer than workerCount() - 1 when the
+// system refuses some).
+[[nodiscard]] std::size_t poolThreads() noexcept;
+
+// Runs task for pieces 0 .. pieces - 1 (at most 1 + poolThreads()), piece 0 on the calling
+// thread and each other one on a thread of the pool, and returns once all have ended. The task
+// must not throw. false, with nothing run, while another call (another thread's, or one from
+// inside a piece) holds the pool.
+[[nodiscard]] bool runPieces(std::size_t pieces, PieceTask task, const void* context) noexcept;
+
 // Calls body(begin, end) on contiguous pieces of [first, last), one piece per worker, when
-// `work` (the matrix elements the whole range touches) pays for starting threads; otherwise
-// body(first, last) here. The pieces must be independent (no piece reads what another writes and
-// nothing is summed across them), so results never depend on the number of workers. A thread
-// that cannot be started leaves its piece to the calling thread.
+// `work` (the matrix elements the whole range touches) pays for waking the pool's threads;
+// otherwise body(first, last) here. The pieces must be independent (no piece reads what another
+// writes and nothing is summed across them), so results never depend on the number of workers;
+// body must not throw.
 template <typename Body>
 void forEachPiece(std::size_t first, std::size_t last, std::size_t work, const Body& body) {
     constexpr std::size_t MinParallelWork = std::size_t{1} << 16;
     const std::size_t count = last - first;
     const std::size_t workers =
-        work < MinParallelWork ? 1 : std::min<std::size_t>(workerCount(), count);
-    if (workers <= 1) {
-        body(first, last);
-        return;
-    }
-    const auto pieceStart = [&](std::size_t p) { return first + count * p / workers; };
-    std::array<std::thread, 7> helpers;
-    for (std::size_t p = 1; p < workers; ++p) {
-        try {
-            helpers[p - 1] = std::thread(body, pieceStart(p), pieceStart(p + 1));
-        } catch (const std::system_error&) {
-            body(pieceStart(p), pieceStart(p + 1));
-        }
-    }
-    body(first, pieceStart(1));
-    for (std::thread& helper : helpers) {
-        if (helper.joinable()) helper.join();
-    }
+        work < MinParallelWork ? 1
+                               : std::min({std::size_t{workerCount()}, count, 1 + poolThreads()});
+    struct Range {
+        std::size_t first;
+        std::size_t count;
+        std::size_t workers;
+        const Body* body;
+    };
+    const Range range{first, count, workers, &body};
+    const auto piece = [](const void* context, std::size_t p) {
+        const Range& r = *static_cast<const Range*>(context);
+        (*r.body)(r.first + r.count * p / r.workers, r.first + r.count * (p + 1) / r.workers);
+    };
+    if (workers <= 1 || !runPieces(workers, piece, &range)) body(first, last);
 }
 
 }  // namespace tiebreak
