@@ -105,8 +105,11 @@ std::span<const double> OpponentLists::counts(std::uint32_t i) const noexcept {
 
 void applyRecursiveMap(const OpponentLists& lists, std::span<double> out, std::span<const double> x,
                        std::span<const double> terms) noexcept {
-    for (std::uint32_t i = 0; i < out.size(); ++i)
-        out[i] = lists.average(i, x) + terms[i];
+    // Each player's value is a sum of its own, so the players are shared among the cores.
+    forEachPiece(0, out.size(), lists.entries(), [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
+            out[i] = lists.average(static_cast<std::uint32_t>(i), x) + terms[i];
+    });
 }
 
 }  // namespace tiebreak

@@ -24,6 +24,8 @@ public:
     [[nodiscard]] std::span<const std::uint32_t> opponents(std::uint32_t i) const noexcept;
     [[nodiscard]] std::span<const double> counts(std::uint32_t i) const noexcept;
     [[nodiscard]] double games(std::uint32_t i) const noexcept { return games_[i]; }
+    // The entries of all lists: the games, each counted from both sides.
+    [[nodiscard]] std::size_t entries() const noexcept { return opponents_.size(); }
 
 private:
     std::vector<std::size_t> start_;  // player i's entries are [start_[i], start_[i + 1])
