@@ -25,23 +25,30 @@ namespace {
 // 768 kB.
 constexpr std::size_t RowsPerShare = 2 * DotGroup;
 
-// For consecutive blocks of the rows [0, n) from the bottom up: prepare(first, last) on the
-// calling thread, then work(begin, end, share) on each core's share [begin, end) of the block
-// that holds a row, in parallel. rowWork is the matrix elements one row's work touches, roughly.
-template <typename Prepare, typename Work>
-void forEachBlockFromTheBottom(std::size_t n, std::size_t rowWork, const Prepare& prepare,
-                               const Work& work) {
+// For consecutive blocks of the rows of target from the bottom up: the block's rows are copied
+// aside, then work(begin, end, share, original) runs on each core's share [begin, end) of the
+// block that holds a row, in parallel, where original(i) is row i as it was before its block
+// was worked on. rowWork is the matrix elements one row's work touches, roughly. May throw
+// std::bad_alloc (the copy of a block).
+template <typename Work>
+void forEachBlockFromTheBottom(Matrix& target, std::size_t rowWork, const Work& work) {
     const std::size_t shares = workerCount();
     const std::size_t blockRows = shares * RowsPerShare;
-    for (std::size_t last = n; last > 0;) {
+    const std::size_t width = target.cols();
+    std::vector<double> aside(blockRows * width);
+    for (std::size_t last = target.rows(); last > 0;) {
         const std::size_t first = last > blockRows ? last - blockRows : 0;
-        prepare(first, last);
+        std::copy(target.row(first), target.row(first) + (last - first) * width, aside.begin());
+        const auto original = [&](std::size_t i) {
+            return i >= first ? aside.data() + (i - first) * width
+                              : static_cast<const double*>(target.row(i));
+        };
         const std::size_t count = last - first;
         forEachPiece(0, shares, count * rowWork, [&](std::size_t begin, std::size_t end) {
             for (std::size_t share = begin; share < end; ++share) {
                 const std::size_t rowsBegin = first + count * share / shares;
                 const std::size_t rowsEnd = first + count * (share + 1) / shares;
-                if (rowsBegin < rowsEnd) work(rowsBegin, rowsEnd, share);
+                if (rowsBegin < rowsEnd) work(rowsBegin, rowsEnd, share, original);
             }
         });
         last = first;
@@ -77,18 +84,10 @@ void accumulateRightReflections(const Matrix& columns, std::span<const double> e
         for (std::size_t i = 0; i < k; ++i)
             vColumns(i, k) = source[i];
     }
-    const std::size_t shares = workerCount();
-    std::vector<double> blockVectors(shares * RowsPerShare * n);
-    std::vector<double> reflections(shares * n);
-    std::size_t blockFirst = 0;
+    std::vector<double> reflections(workerCount() * n);
     forEachBlockFromTheBottom(
-        n, n * n / 2,
-        [&](std::size_t first, std::size_t last) {
-            blockFirst = first;
-            std::copy(vColumns.row(first), vColumns.row(first) + (last - first) * n,
-                      blockVectors.begin());
-        },
-        [&](std::size_t begin, std::size_t end, std::size_t share) {
+        vColumns, n * n / 2,
+        [&](std::size_t begin, std::size_t end, std::size_t share, const auto& original) {
             double* reflection = reflections.data() + share * n;
             for (std::size_t k = begin; k < end; ++k) {
                 std::fill(vColumns.row(k), vColumns.row(k) + n, 0.0);
@@ -99,8 +98,7 @@ void accumulateRightReflections(const Matrix& columns, std::span<const double> e
                 const std::size_t l = i + 1;
                 const double g = e[l];
                 if (g == 0.0) continue;
-                const double* vector =
-                    i >= blockFirst ? blockVectors.data() + (i - blockFirst) * n : vColumns.row(i);
+                const double* vector = original(i);
                 // Divided twice rather than by the product, against underflow.
                 for (std::size_t j = l; j < n; ++j)
                     reflection[j] = (vector[j] / vector[l]) / g;
@@ -113,23 +111,15 @@ void accumulateRightReflections(const Matrix& columns, std::span<const double> e
 void accumulateLeftReflections(Matrix& columns, std::span<const double> w) {
     const std::size_t n = columns.rows();
     const std::size_t m = columns.cols();
-    std::vector<double> blockRows(workerCount() * RowsPerShare * m);
-    std::size_t blockFirst = 0;
     forEachBlockFromTheBottom(
-        n, m * n / 2,
-        [&](std::size_t first, std::size_t last) {
-            blockFirst = first;
-            std::copy(columns.row(first), columns.row(first) + (last - first) * m,
-                      blockRows.begin());
-        },
-        [&](std::size_t begin, std::size_t end, std::size_t /*share*/) {
+        columns, m * n / 2,
+        [&](std::size_t begin, std::size_t end, std::size_t /*share*/, const auto& original) {
             for (std::size_t i = end; i-- > 0;) {
                 const std::size_t next = i + 1;
                 const std::size_t below = std::max(begin, next);
                 for (std::size_t k = below; k < end; ++k)
                     columns(k, i) = 0.0;
-                const double* reflection =
-                    i >= blockFirst ? blockRows.data() + (i - blockFirst) * m : columns.row(i);
+                const double* reflection = original(i);
                 const double g = w[i] != 0.0 ? 1.0 / w[i] : 0.0;
                 if (w[i] != 0.0) {
                     reflectRows(columns, below, end, reflection, next, reflection, i,
