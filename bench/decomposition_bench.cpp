@@ -67,18 +67,21 @@ void Lapack(benchmark::State& state) {
         std::vector<double> superb(columns.rows());
         state.ResumeTiming();
         const lapack_int info =
-            DivideAndConquer
-                ? LAPACKE_dgesdd(LAPACK_COL_MAJOR, 'S', m, n, columns.row(0), m, w.data(),
-                                 u.row(0), m, vt.row(0), n)
-                : LAPACKE_dgesvd(LAPACK_COL_MAJOR, 'S', 'S', m, n, columns.row(0), m, w.data(),
-                                 u.row(0), m, vt.row(0), n, superb.data());
+            DivideAndConquer ? LAPACKE_dgesdd(LAPACK_COL_MAJOR, 'S', m, n, columns.row(0), m,
+                                              w.data(), u.row(0), m, vt.row(0), n)
+                             : LAPACKE_dgesvd(LAPACK_COL_MAJOR, 'S', 'S', m, n, columns.row(0), m,
+                                              w.data(), u.row(0), m, vt.row(0), n, superb.data());
         if (info != 0) state.SkipWithError("LAPACK failed");
     }
     finish(state);
 }
 
-void Dgesdd(benchmark::State& state) { Lapack<true>(state); }
-void Dgesvd(benchmark::State& state) { Lapack<false>(state); }
+void Dgesdd(benchmark::State& state) {
+    Lapack<true>(state);
+}
+void Dgesvd(benchmark::State& state) {
+    Lapack<false>(state);
+}
 
 void sizes(benchmark::internal::Benchmark* b, bool largest) {
     b->Args({300, 9})->Args({1000, 11});

@@ -52,8 +52,8 @@ void SolveBySvd(benchmark::State& state) {
     const TournamentTable& table = fieldOf(state);
     std::vector<double> out(table.playerCount());
     for (auto _ : state)
-        expectOk(state, recursivePerformanceSvd(table, out, ratingDifference, SvdCutoff) ==
-                            StatusOk);
+        expectOk(state,
+                 recursivePerformanceSvd(table, out, ratingDifference, SvdCutoff) == StatusOk);
     state.counters["peak_MB"] = peakMegabytes();
 }
 

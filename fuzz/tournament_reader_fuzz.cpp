@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::uint32_t most = 0;
         for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
             std::uint64_t sum = 0;
-            for (std::uint32_t count : table.gamesAgainstRow(i)) sum += count;
+            for (std::uint32_t count : table.gamesAgainstRow(i))
+                sum += count;
             if (sum != table.gamesPlayed()[i]) __builtin_trap();
             if (table.gamePoints()[i] > table.totalPoints()[i]) __builtin_trap();
             if (table.gamesPlayed()[i] > most) most = table.gamesPlayed()[i];

@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto games = table.gamesPlayed();
-    std::printf("players: %u\nrounds: %u\ngames: %llu\n", table.playerCount(),
-                table.maxGamesPlayed(),
-                static_cast<unsigned long long>(std::accumulate(games.begin(), games.end(), 0ull) / 2));
+    std::printf(
+        "players: %u\nrounds: %u\ngames: %llu\n", table.playerCount(), table.maxGamesPlayed(),
+        static_cast<unsigned long long>(std::accumulate(games.begin(), games.end(), 0ull) / 2));
     std::vector<std::uint32_t> order(table.playerCount());
     std::iota(order.begin(), order.end(), 0u);
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {

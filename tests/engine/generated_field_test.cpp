@@ -29,7 +29,8 @@ TournamentTable generatedOpen(std::uint64_t seed) {
 double distance(const TournamentTable& table, const std::vector<double>& a,
                 const std::vector<double>& b) {
     std::vector<double> difference(a.size());
-    for (std::size_t i = 0; i < a.size(); ++i) difference[i] = a[i] - b[i];
+    for (std::size_t i = 0; i < a.size(); ++i)
+        difference[i] = a[i] - b[i];
     return weightedNorm(table, difference);
 }
 
