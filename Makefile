@@ -17,7 +17,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRPT_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -25,25 +25,29 @@ test: all
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRPT_SANITIZE=ON \
-		-DRPT_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+		$(CMAKE_FLAGS) >/dev/null
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
 
-demo: all
-	@scripts/demo $(BUILD)
+# The demo builds quietly (the build's output shows only when it fails), then runs.
+demo: configure
+	@scripts/demo $(BUILD) $(JOBS)
 
 gui: all
 	$(BUILD)/rptiebreaks
 
-bench: configure
+# The benchmarks are configured here only, after their packages are in: the default build needs
+# neither Google Benchmark nor LAPACK.
+bench: deps
 	@scripts/install-deps bench
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRPT_BENCH=ON $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
 
 fuzz:
 	@scripts/install-deps fuzz
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DRPT_FUZZ=ON -DRPT_SANITIZE=ON -DRPT_GUI=OFF -DRPT_BENCH=OFF >/dev/null
+		-DRPT_FUZZ=ON -DRPT_SANITIZE=ON -DRPT_GUI=OFF >/dev/null
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
@@ -52,7 +56,7 @@ fuzz:
 windows:
 	@scripts/install-deps windows
 	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-		-DCMAKE_BUILD_TYPE=Release -DRPT_GUI=OFF -DRPT_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+		-DCMAKE_BUILD_TYPE=Release -DRPT_GUI=OFF $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-windows -j $(JOBS)
 
 # One Wine server for the whole suite, on a prefix made ready before the tests start: parallel

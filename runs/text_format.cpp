@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "tournament/utf8.h"
+
 namespace tiebreak {
 
 namespace {
@@ -31,8 +33,10 @@ std::string general(double value, int precision) {
 }
 
 std::string padRight(std::string_view text, std::size_t width) {
+    // A screen shows one character a code point of UTF-8, and one a byte of any other text.
+    const std::size_t shown = utf8Length(text).value_or(text.size());
     std::string padded(text);
-    if (padded.size() < width) padded.append(width - padded.size(), ' ');
+    if (shown < width) padded.append(width - shown, ' ');
     return padded;
 }
 

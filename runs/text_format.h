@@ -12,7 +12,8 @@ namespace tiebreak {
 [[nodiscard]] std::string general(double value, int precision);
 
 // text padded with spaces to width characters, after it ("%-30s") or before it ("%17s"); a
-// longer text is returned whole.
+// longer text is returned whole. padRight counts the code points of a valid UTF-8 text and the
+// bytes of any other, so that names line up on screen in either encoding.
 [[nodiscard]] std::string padRight(std::string_view text, std::size_t width);
 [[nodiscard]] std::string padLeft(std::string_view text, std::size_t width);
 

@@ -62,5 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"NegativeInfinity", -Inf, "-inf"}),
     RowName{});
 
+// Names line up on screen: a valid UTF-8 name takes a column per code point, any other text
+// (Latin-1, a broken or overlong sequence, an encoded surrogate) a column per byte.
+TEST(PadRight, CountsCodePointsOfUtf8AndBytesOfAnythingElse) {
+    EXPECT_EQ(padRight("Bergstr\xC3\xB6m;", 12), "Bergstr\xC3\xB6m;  ");
+    EXPECT_EQ(padRight("\xE2\x82\xAC\xF0\x9F\x98\x80", 4), "\xE2\x82\xAC\xF0\x9F\x98\x80  ");
+    EXPECT_EQ(padRight("Bergstr\xF6m;", 12), "Bergstr\xF6m;  ");
+    EXPECT_EQ(padRight("\xC3", 3), "\xC3  ");
+    EXPECT_EQ(padRight("\xC0\xAF", 4), "\xC0\xAF  ");
+    EXPECT_EQ(padRight("\xED\xA0\x80", 4), "\xED\xA0\x80 ");
+    EXPECT_EQ(padRight("\xF4\x90\x80\x80", 5), "\xF4\x90\x80\x80 ");
+    EXPECT_EQ(padRight("Hoffmann-Schulze, Maximilian;", 5), "Hoffmann-Schulze, Maximilian;");
+}
+
 }  // namespace
 }  // namespace tiebreak
