@@ -2,6 +2,7 @@
 
 #include <mutex>
 #include <string>
+#include <utility>
 
 namespace tiebreak {
 
