@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tournament/leading_number.h"
+#include "tournament/refusal.h"
 #include "tournament/status_codes.h"
 #include "tournament/text_file.h"
 
@@ -116,25 +117,46 @@ int readPlayer(TournamentTable& table, std::uint32_t player, std::string_view li
 }  // namespace
 
 int readCrosstableLines(TournamentTable& table, const std::vector<std::string_view>& lines,
-                        int eloForUnrated) {
+                        int eloForUnrated, std::string* reason) {
     std::size_t headerLine = 0;
     while (headerLine < lines.size() && !isCrosstableHeader(lines[headerLine]))
         ++headerLine;
-    if (lines.size() < 3 || headerLine == lines.size()) return ErrorCannotOpenFile;
+    if (headerLine == lines.size()) {
+        return refuse(reason, ErrorCannotOpenFile,
+                      "no header line (a line with a field \"1.Rd.\")");
+    }
+    if (lines.size() < 3) {
+        return refuse(reason, ErrorCannotOpenFile,
+                      "the file has fewer than three lines (a title, the header, the players)");
+    }
 
     const std::size_t playerLines = lines.size() - headerLine - 1;
-    if (playerLines == 0) return StatusInvalidArgument;
+    if (playerLines == 0) {
+        return refuse(reason, StatusInvalidArgument,
+                      atLine(headerLine) + "no player line follows the header");
+    }
     // Checked before narrowing: a count beyond 32 bits must not wrap into an acceptable one.
-    if (playerLines > TournamentTable::MaxPlayers) return StatusNoMemory;
+    if (playerLines > TournamentTable::MaxPlayers) {
+        return refuse(reason, StatusNoMemory,
+                      std::to_string(playerLines) + " player lines, more than the " +
+                          std::to_string(TournamentTable::MaxPlayers) + " this program reads");
+    }
     if (const int status = table.allocate(static_cast<std::uint32_t>(playerLines));
         failed(status)) {
         return status;
     }
 
     const std::vector<std::string_view> header = splitFields(lines[headerLine]);
-    if (header.size() < 7) return ErrorCannotOpenFile;
+    if (header.size() < 7) {
+        return refuse(reason, ErrorCannotOpenFile,
+                      atLine(headerLine) + "the header has " + std::to_string(header.size()) +
+                          " fields, fewer than 7");
+    }
     const HeaderColumns columns = findColumns(header);
-    if (!columns.hasName) return ErrorCannotOpenFile;
+    if (!columns.hasName) {
+        return refuse(reason, ErrorCannotOpenFile,
+                      atLine(headerLine) + "the header has no Name column");
+    }
 
     for (std::uint32_t player = 0; player < playerLines; ++player) {
         const int status =
@@ -176,9 +198,10 @@ RoundResult decodeResult(std::string_view code) noexcept {
     }
 }
 
-int readCrosstable(TournamentTable& table, const std::string& path, int eloForUnrated) noexcept {
+int readCrosstable(TournamentTable& table, const std::string& path, int eloForUnrated,
+                   std::string* reason) noexcept {
     return parseFileLines(path, [&](const std::vector<std::string_view>& lines) {
-        return readCrosstableLines(table, lines, eloForUnrated);
+        return readCrosstableLines(table, lines, eloForUnrated, reason);
     });
 }
 

@@ -14,13 +14,15 @@ namespace tiebreak {
 // is not a crosstable, StatusInvalidArgument (-3) when no player line follows the header,
 // StatusNoMemory (-1) when the table cannot be allocated, ErrorNoMemory (-10) when a name cannot
 // be stored. After a failure the table may be partly filled; the caller owns and discards it.
-[[nodiscard]] int readCrosstable(TournamentTable& table, const std::string& path,
-                                 int eloForUnrated) noexcept;
+// A refused file's reason, one line naming the file's line where there is one, goes to reason
+// when it is given.
+[[nodiscard]] int readCrosstable(TournamentTable& table, const std::string& path, int eloForUnrated,
+                                 std::string* reason = nullptr) noexcept;
 
 // readCrosstable on the lines of a file already read.
 [[nodiscard]] int readCrosstableLines(TournamentTable& table,
-                                      const std::vector<std::string_view>& lines,
-                                      int eloForUnrated);
+                                      const std::vector<std::string_view>& lines, int eloForUnrated,
+                                      std::string* reason = nullptr);
 
 // True for the crosstable's header line: some field is exactly "1.Rd.".
 [[nodiscard]] bool isCrosstableHeader(std::string_view line);

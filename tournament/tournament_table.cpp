@@ -38,6 +38,10 @@ void TournamentTable::setRating(std::uint32_t i, double value) noexcept {
     if (i < playerCount_) ratings_[i] = value;
 }
 
+void TournamentTable::setTotalPoints(std::uint32_t i, double value) noexcept {
+    if (i < playerCount_) totalPoints_[i] = value;
+}
+
 int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
                                  RoundResult result) noexcept {
     // The opponent is compared as a signed number: NoOpponent and other negatives pass here.

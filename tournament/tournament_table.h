@@ -39,6 +39,10 @@ public:
     [[nodiscard]] int recordRound(std::uint32_t i, std::int32_t opponent,
                                   RoundResult result) noexcept;
 
+    // Sets player i's total points to a score given by the file, which counts points without a
+    // game that no round shows; ignored for i >= playerCount.
+    void setTotalPoints(std::uint32_t i, double value) noexcept;
+
     // Returns the table to the empty state.
     void release() noexcept;
 

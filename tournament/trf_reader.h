@@ -9,18 +9,21 @@
 namespace tiebreak {
 
 // Fills an empty table from the player records of a FIDE Tournament Report File at path; unrated
-// players get eloForUnrated. Players are indexed by start number - 1. Returns StatusOk,
-// ErrorCannotOpenFile (-11) for a file that cannot be opened, holds no player record, or whose
-// start numbers are not exactly 1 to n, StatusNoMemory (-1) or ErrorNoMemory (-10).
-[[nodiscard]] int readTrf(TournamentTable& table, const std::string& path,
-                          int eloForUnrated) noexcept;
+// players get eloForUnrated. Players are indexed in the order of their start numbers. Returns
+// StatusOk, ErrorCannotOpenFile (-11) for a file that cannot be opened, holds no player record,
+// repeats a start number, refers to one that no record has or gives a score below the points of
+// the games played, StatusNoMemory (-1) or ErrorNoMemory (-10). A refused file's reason, one
+// line naming the file's line where there is one, goes to reason when it is given.
+[[nodiscard]] int readTrf(TournamentTable& table, const std::string& path, int eloForUnrated,
+                          std::string* reason = nullptr) noexcept;
 
 // readTrf on the lines of a file already read.
 [[nodiscard]] int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& lines,
-                               int eloForUnrated);
+                               int eloForUnrated, std::string* reason = nullptr);
 
-// True when the lines are a TRF file: some line is a player record ("001" and a blank) and no
-// line is a crosstable header, so a crosstable is never taken for one.
+// True when the lines are a TRF file: no line is a crosstable header, so a crosstable is never
+// taken for one, and some line is a player record ("001" and a blank) or the first line is the
+// tournament's name record ("012").
 [[nodiscard]] bool isTrf(const std::vector<std::string_view>& lines);
 
 }  // namespace tiebreak

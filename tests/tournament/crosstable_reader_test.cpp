@@ -42,9 +42,10 @@ private:
 constexpr const char* Title = "Open 2026\n";
 constexpr const char* Header = "No.;Name;Rtg;1.Rd.;;;2.Rd.;;\n";
 
-int read(TournamentTable& table, const std::string& text, int elo = 1400) {
+int read(TournamentTable& table, const std::string& text, int elo = 1400,
+         std::string* reason = nullptr) {
     const CrosstableFile file(text);
-    return readCrosstable(table, file.path(), elo);
+    return readCrosstable(table, file.path(), elo, reason);
 }
 
 TEST(CrosstableReader, ReadsTheWorkedExample) {
@@ -171,9 +172,12 @@ TEST(CrosstableReader, LinesAreReadWholeWhateverTheirLength) {
 TEST(CrosstableReader, LineEndsByteOrderMarkAndBlankLines) {
     const std::string plain = std::string(Title) + Header + "1;A;2000;2;w;x\n2;B;1900;1;b;x\n";
     std::string crlf;
-    for (char c : plain)
+    std::string cr;  // old Mac files
+    for (char c : plain) {
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    for (const std::string& text : {crlf, "\xEF\xBB\xBF" + plain}) {
+        cr += c == '\n' ? '\r' : c;
+    }
+    for (const std::string& text : {crlf, cr, "\xEF\xBB\xBF" + plain}) {
         TournamentTable table;
         ASSERT_EQ(read(table, text), StatusOk);
         ASSERT_EQ(table.playerCount(), 2u);
@@ -199,33 +203,40 @@ struct FailureCase {
     const char* name;
     std::string text;
     int code;
+    std::string reason;
 };
 
 void PrintTo(const FailureCase& file, std::ostream* out) {
     *out << file.name;
 }
 
+const std::string NoHeader = "no header line (a line with a field \"1.Rd.\")";
+
 class UnsuitableFile : public testing::TestWithParam<FailureCase> {};
 
-TEST_P(UnsuitableFile, IsRefusedWithItsCode) {
+TEST_P(UnsuitableFile, IsRefusedWithItsCodeAndReason) {
     TournamentTable table;
-    EXPECT_EQ(read(table, GetParam().text), GetParam().code);
+    std::string reason;
+    EXPECT_EQ(read(table, GetParam().text, 1400, &reason), GetParam().code);
+    EXPECT_EQ(reason, GetParam().reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, UnsuitableFile,
     testing::Values(
-        FailureCase{"Empty", "", ErrorCannotOpenFile},
-        FailureCase{"NoHeader", "a;b\nc;d\ne;f\n", ErrorCannotOpenFile},
+        FailureCase{"Empty", "", ErrorCannotOpenFile, NoHeader},
+        FailureCase{"NoHeader", "a;b\nc;d\ne;f\n", ErrorCannotOpenFile, NoHeader},
         FailureCase{"HeaderAndOnePlayerOnly", std::string(Header) + "1;A;2000;-;-;-\n",
-                    ErrorCannotOpenFile},
-        FailureCase{"HeaderIsLastLine", std::string(Title) + Title + Header, StatusInvalidArgument},
+                    ErrorCannotOpenFile,
+                    "the file has fewer than three lines (a title, the header, the players)"},
+        FailureCase{"HeaderIsLastLine", std::string(Title) + Title + Header, StatusInvalidArgument,
+                    "line 3: no player line follows the header"},
         FailureCase{"SixFieldHeader", std::string(Title) + "No.;Name;Rtg;1.Rd.;;\n1;A\n",
-                    ErrorCannotOpenFile},
+                    ErrorCannotOpenFile, "line 2: the header has 6 fields, fewer than 7"},
         FailureCase{"HeaderWithoutName", std::string(Title) + "No.;Nom;Rtg;1.Rd.;;;x\n1;A\n",
-                    ErrorCannotOpenFile},
+                    ErrorCannotOpenFile, "line 2: the header has no Name column"},
         FailureCase{"RoundFieldNeedsExactText", std::string(Title) + "No.;Name;Rtg; 1.Rd.;;;\n1\n",
-                    ErrorCannotOpenFile}),
+                    ErrorCannotOpenFile, NoHeader}),
     [](const testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.name); });
 
 TEST(CrosstableReader, WithATitleLineOnePlayerIsEnough) {

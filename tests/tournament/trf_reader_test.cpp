@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "tournament/leading_number.h"
 #include "tournament/status_codes.h"
 #include "tournament/text_file.h"
@@ -92,11 +94,14 @@ TEST(TrfReader, UnratedPlayersRulersAndTrailingBlanks) {
     EXPECT_EQ(table.gamesAgainst(3, 10), 0);
 }
 
-// A TRF text written to a temporary file and read through the runs' entry point.
-int readText(TournamentTable& table, const std::string& text) {
-    const std::string path = (std::filesystem::temp_directory_path() / "rpt_trf_test.trf").string();
+// A TRF text written to a temporary file (named per process) and read through the runs' entry
+// point; reason gets the refusal's reason.
+int readText(TournamentTable& table, const std::string& text, std::string* reason = nullptr) {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("rpt_trf_test_" + std::to_string(::getpid()) + ".trf"))
+                                 .string();
     std::ofstream(path, std::ios::binary) << text;
-    const int status = readTournament(table, path, 1400);
+    const int status = readTournament(table, path, 1400, reason);
     std::filesystem::remove(path);
     return status;
 }
@@ -107,7 +112,7 @@ std::string record(int start, const std::string& name, const std::string& rating
     std::string line = "001 " + std::string(4 - std::to_string(start).size(), ' ') +
                        std::to_string(start) + " m    " + name;
     line.resize(48, ' ');
-    line += rating + " NOR           0 1990/01/01  0.0    1   ";
+    line += rating + " NOR           0 1990/01/01       1   ";  // no score: the rounds count
     line.resize(91, ' ');
     return line + rounds;
 }
@@ -131,13 +136,93 @@ TEST(TrfReader, RecordsInAnyOrderWithUnratedAndShortBlocks) {
     EXPECT_EQ(table.gamesAgainst(1, 2), 1);
 }
 
-TEST(TrfReader, StartNumbersMustBeOneToN) {
-    const std::string a = record(1, "A", "2000", "   2 w 1") + "\n";
-    for (const std::string& text :
-         {a + record(3, "C", "2000", "   1 b 0") + "\n", a + record(1, "B", "2000", "") + "\n",
-          a + record(0, "B", "2000", "") + "\n", a + "001 xxxx m    B\n"}) {
+TEST(TrfReader, RealFilesScoreAsTheirRecordsSay) {
+    for (const char* name : {"karl-mala-2005-frankfurt-swiss-284p-7r.trf",
+                             "lichess-swiss-2020-05-10-bullet-112p-20r.trf",
+                             "ireland-lcu-armstrong-cup-2010-11-team-league-160p-11r.trf",
+                             "ireland-bunratty-2011-masters-34p-6r.trf"}) {
+        SCOPED_TRACE(name);
         TournamentTable table;
-        EXPECT_EQ(readText(table, text), ErrorCannotOpenFile) << text;
+        ASSERT_EQ(readTournament(table, TrfDir + name, 1400), StatusOk);
+        expectPointsMatchRecords(table, TrfDir + name);
+        expectSymmetric(table);
+    }
+    // Bunratty, O'Connor (16): two byes with a blank opponent, colour "-" and no result code,
+    // worth a point between them that only his score of 2.5 holds.
+    TournamentTable table;
+    ASSERT_EQ(readTournament(table, TrfDir + "ireland-bunratty-2011-masters-34p-6r.trf", 1400),
+              StatusOk);
+    EXPECT_EQ(table.gamesPlayed(15), 4);
+    EXPECT_EQ(table.gamePoints(15), 1.5);
+    EXPECT_EQ(table.totalPoints(15), 2.5);
+}
+
+// Columns are characters: in a UTF-8 file "Hülleman" takes 8 columns and 9 bytes, in a Latin-1
+// file 8 columns and 8 bytes; either way his game against Alyx is found.
+TEST(TrfReader, ColumnsCountCharactersInUtf8AndBytesOtherwise) {
+    for (const std::string& name : {std::string("H\xC3\xBClleman"), std::string("H\xFClleman")}) {
+        std::string hulleman = record(2, "Hulleman", "2100", "   1 b 0  ");
+        hulleman.replace(hulleman.find("Hulleman"), 8, name);
+        const std::string text = record(1, "Alyx", "2000", "   2 w 1") + "\n" + hulleman + "\n";
+        TournamentTable table;
+        ASSERT_EQ(readText(table, text), StatusOk) << name;
+        EXPECT_EQ(table.name(1), name);
+        EXPECT_EQ(table.rating(1), 2100.0);
+        EXPECT_EQ(table.gamesPlayed(1), 1) << name;
+        EXPECT_EQ(table.gamesAgainst(1, 0), 1) << name;
+    }
+}
+
+TEST(TrfReader, ScoreOfTheRecordAndPointsWithoutAnOpponent) {
+    // Alyx's score counts a bye that no result code shows; Carla's "=" and "1" against no
+    // opponent are half and full points without a game.
+    std::string alyx = record(1, "Alyx", "2000", "   3 w 1     0 -    ");
+    alyx.replace(80, 4, " 2.0");
+    const std::string text = alyx + "\n" + record(2, "Bruno", "2000", "   0 - =     0 - 1") + "\n" +
+                             record(3, "Carla", "2000", "   1 b 0") + "\n";
+    TournamentTable table;
+    ASSERT_EQ(readText(table, text), StatusOk);
+    EXPECT_EQ(table.gamePoints(0), 1.0);
+    EXPECT_EQ(table.totalPoints(0), 2.0);
+    EXPECT_EQ(table.gamesPlayed(1), 0);
+    EXPECT_EQ(table.gamePoints(1), 0.0);
+    EXPECT_EQ(table.totalPoints(1), 1.5);
+
+    // A score below the points of the games played is refused.
+    alyx.replace(80, 4, " 0.5");
+    std::string reason;
+    TournamentTable refused;
+    EXPECT_EQ(readText(refused, "012 Open\n" + alyx + "\n" + record(3, "Carla", "2000", "   1 b 0"),
+                       &reason),
+              ErrorCannotOpenFile);
+    EXPECT_EQ(reason, "line 2: the score 0.5 is below the 1.0 points of the games played");
+}
+
+// A withdrawn player's record deleted leaves a gap in the start numbers: the file is read while
+// no round refers to the missing number.
+TEST(TrfReader, StartNumbersWithGaps) {
+    const std::string one = record(1, "A", "2000", "   4 w 1") + "\n";
+    const std::string four = record(4, "D", "2000", "   1 b 0") + "\n";
+    TournamentTable table;
+    ASSERT_EQ(readText(table, four + one), StatusOk);
+    ASSERT_EQ(table.playerCount(), 2u);
+    EXPECT_EQ(table.name(1), "D");
+    EXPECT_EQ(table.gamesAgainst(0, 1), 1);
+    EXPECT_EQ(table.gamesAgainst(1, 0), 1);
+
+    const std::pair<std::string, std::string> refusals[] = {
+        {one + four + record(2, "B", "2000", "   0 - H     3 b 1") + "\n",
+         "line 3: round 2 refers to start number 3, which no player record has"},
+        {one + four + record(1, "B", "2000", "") + "\n",
+         "line 3: start number 1 was given before, on line 1"},
+        {one + "001 xxxx m    B\n", "line 2: no start number in columns 5-8"},
+        {"012 Open\n042 2026\nXXR 9\n", "no player record (lines beginning \"001\")"},
+    };
+    for (const auto& [text, expected] : refusals) {
+        TournamentTable refused;
+        std::string reason;
+        EXPECT_EQ(readText(refused, text, &reason), ErrorCannotOpenFile) << text;
+        EXPECT_EQ(reason, expected);
     }
 }
 
