@@ -1,8 +1,8 @@
 #include "app/tie_break_app.h"
 
-#include <fstream>
-
+#include "app/deferred_notices.h"
 #include "app/settings_log.h"
+#include "app/worker_run.h"
 #include "engine/engine_codes.h"
 #include "runs/advanced_run.h"
 #include "runs/run_codes.h"
@@ -81,13 +81,23 @@ AppMode CTieBreakApp::runAdvancedMode(const std::string& settingsPath) {
                 modeAfter(views_.advancedOptions.show(values), ModeSimple))
             return *next;
         const AdvancedOptions accepted = acceptedOptions(values);
-        std::ofstream log = settings.writeAdvancedHeader(accepted);
-        const AdvancedRunOptions options = runOptions(accepted);
-        TournamentTable table;
-        const int read = readTournament(table, options.inputPath, options.eloForUnrated);
-        if (runAdvancedAnalysis(views_.notices, views_.opener, options, log, table, read) ==
-            RunFinished)
-            return ModeExit;
+        ReplacedFile log = settings.writeAdvancedHeader(accepted);
+        DeferredNotices deferred(views_.notices);
+        RunOutcome outcome = RunFailed;
+        runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
+            AdvancedRunOptions options = runOptions(accepted);
+            options.progress = progress;
+            enterPhase(progress, PhaseReading);
+            TournamentTable table;
+            std::string reason;
+            const int read =
+                readTournament(table, options.inputPath, options.eloForUnrated, &reason);
+            outcome =
+                runAdvancedAnalysis(deferred, deferred, options, log.stream(), table, read, reason);
+        });
+        log.close();  // rp.log is whole before the user reads a box that sends him there
+        deferred.replay(views_.notices, views_.opener);
+        if (outcome == RunFinished) return ModeExit;
     }
 }
 

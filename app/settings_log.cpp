@@ -120,11 +120,12 @@ bool openSection(std::ifstream& in, const std::string& path, std::size_t titleCh
 
 // Truncates or creates the file and writes the first two lines of a header. Numbers written to
 // the stream, the run's log included, follow the classic locale whatever the process's is.
-std::ofstream openHeader(const std::string& path, std::string_view mark) {
-    std::ofstream out(path, std::ios::out | std::ios::trunc);
+ReplacedFile openHeader(const std::string& path, std::string_view mark) {
+    ReplacedFile file(path);
+    std::ofstream& out = file.stream();
     out.imbue(std::locale::classic());
     out << HeaderTitle << '\n' << mark << '\n';
-    return out;
+    return file;
 }
 
 void writeRow(std::ostream& out, std::string_view label,
@@ -215,19 +216,22 @@ bool SettingsLog::readAdvancedSection(AdvancedDialogValues& values) const noexce
     }
 }
 
-void SettingsLog::writeSimpleHeader(const SimpleOptions& options) const noexcept {
+ReplacedFile SettingsLog::writeSimpleHeader(const SimpleOptions& options) const noexcept {
     try {
-        std::ofstream out = openHeader(path_, SimpleMark);
-        out << "Sorting: " << options.sortingIndex << "\nElo: " << options.elo << '\n'
-            << OptionsSeparator << '\n';
+        ReplacedFile file = openHeader(path_, SimpleMark);
+        file.stream() << "Sorting: " << options.sortingIndex << "\nElo: " << options.elo << '\n'
+                      << OptionsSeparator << '\n'
+                      << std::flush;
+        return file;
     } catch (const std::bad_alloc&) {
-        // The header is lost, as when the file cannot be opened.
+        return ReplacedFile();  // the header is lost, as when the file cannot be written
     }
 }
 
-std::ofstream SettingsLog::writeAdvancedHeader(const AdvancedOptions& options) const noexcept {
+ReplacedFile SettingsLog::writeAdvancedHeader(const AdvancedOptions& options) const noexcept {
     try {
-        std::ofstream out = openHeader(path_, AdvancedMark);
+        ReplacedFile file = openHeader(path_, AdvancedMark);
+        std::ofstream& out = file.stream();
         out << options.inputFile << '\n';
         writeRow(out, "Methods:", options.methodIndex);
         writeRow(out, "Modifications:", options.modificationIndex);
@@ -237,9 +241,9 @@ std::ofstream SettingsLog::writeAdvancedHeader(const AdvancedOptions& options) c
             << "\nHeadings: " << options.headings << "\nBeep: " << options.beep << '\n'
             << OptionsSeparator << '\n'
             << std::flush;
-        return out;
+        return file;
     } catch (const std::bad_alloc&) {
-        return std::ofstream();
+        return ReplacedFile();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/dialog_values.h"
+#include "runs/replaced_file.h"
 
 namespace tiebreak {
 
@@ -54,13 +55,14 @@ public:
     // method) keeps both of its held selections.
     bool readAdvancedSection(AdvancedDialogValues& values) const noexcept;
 
-    // Rewrites the file with the simple header and closes it. A file that cannot be written
-    // loses the header silently.
-    void writeSimpleHeader(const SimpleOptions& options) const noexcept;
+    // Rewrites the file with the simple header, followed by whatever the returned file's stream
+    // gets (the run's log): the file is replaced whole when the returned object closes, and a
+    // reader never sees half of it. A file that cannot be written loses the header silently.
+    ReplacedFile writeSimpleHeader(const SimpleOptions& options) const noexcept;
 
-    // Rewrites the file with the advanced header and returns the stream, still open, for the
-    // run's log; the stream is not open when the file could not be written.
-    [[nodiscard]] std::ofstream writeAdvancedHeader(const AdvancedOptions& options) const noexcept;
+    // The same with the advanced header; the stream is not open when the file could not be
+    // written.
+    [[nodiscard]] ReplacedFile writeAdvancedHeader(const AdvancedOptions& options) const noexcept;
 
 private:
     std::string path_;

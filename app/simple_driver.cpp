@@ -1,22 +1,14 @@
 #include "app/tie_break_app.h"
 
-#include <filesystem>
-
+#include "app/deferred_notices.h"
 #include "app/settings_log.h"
+#include "app/worker_run.h"
 #include "runs/error_messages.h"
 #include "runs/simple_run.h"
 #include "runs/spreadsheet.h"
 #include "tournament/leading_number.h"
 
 namespace tiebreak {
-namespace {
-
-// The .csv beside the input file, named after its title.
-std::string resultsPath(const ChosenFile& file) {
-    return (std::filesystem::path(file.path).parent_path() / (file.title + ".csv")).string();
-}
-
-}  // namespace
 
 AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
     const SettingsLog settings(settingsPath);
@@ -35,19 +27,35 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
     for (;;) {
         const std::optional<ChosenFile> input = views_.inputFiles.choose(OpenFileTitle);
         if (!input) return ModeExit;
-        settings.writeSimpleHeader({values.sortingIndex, elo});
-        const int ran = runSimple(input->path, intermediate, options, settingsPath);
+        ReplacedFile log = settings.writeSimpleHeader({values.sortingIndex, elo});
+        DeferredNotices deferred(views_.notices);
+        const std::string results = csvPathFor(input->path);
+        int ran = 0;
+        int converted = 0;
+        std::string reason;
+        runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
+            ran = runSimple(input->path, intermediate, options, log.stream(), progress, &reason);
+            if (ran != 0) return;
+            if (inputIsCsv(input->path)) {
+                log.stream() << "Results file: " << results
+                             << " (the input is a .csv file and stays as it is)\n"
+                             << std::flush;
+            }
+            converted = convertAndRemove(intermediate, results, deferred);
+        });
+        log.close();  // rp.log is whole before the user reads a box
+        deferred.replay(views_.notices, views_.opener);
         if (ran != 0) {
-            showErrorMessage(views_.notices, ran, input->path);
+            const std::string name =
+                ran == ErrorCannotWriteFolder ? folderOf(intermediate) : input->path;
+            showErrorMessage(views_.notices, ran, name, reason);
             continue;
         }
-        const std::string results = resultsPath(*input);
-        const int converted = convertAndRemove(intermediate, results, views_.notices);
         if (converted != 0) {
             showErrorMessage(views_.notices, converted, results);
             continue;
         }
-        openInShell(views_.opener, results);
+        openInShell(views_.opener, views_.notices, results);
         views_.notices.beep();
         return ModeExit;
     }

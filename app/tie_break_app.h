@@ -7,18 +7,21 @@
 
 #include "app/app_mode.h"
 #include "app/option_views.h"
+#include "app/progress_view.h"
 #include "runs/notices.h"
 
 namespace tiebreak {
 
-// Where the program meets the platform: the dialogs and the runs' boxes, beep and file opening.
-// Everything referred to must outlive the application object.
+// Where the program meets the platform: the dialogs, the runs' boxes, beep and file opening, and
+// the progress window of a run. Everything referred to must outlive the application object, and
+// is called on the user interface thread only: the runs work on a worker thread meanwhile.
 struct AppViews {
     SimpleOptionsView& simpleOptions;
     AdvancedOptionsView& advancedOptions;
     InputFileView& inputFiles;
     Notices& notices;
     FileOpener& opener;
+    ProgressView& progress;
 };
 
 // The full path of the settings file rp.log in directory, joined with the platform's separator.

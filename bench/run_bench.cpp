@@ -20,7 +20,7 @@ public:
     void showNotice(const std::string&) override {}
     void beep() override {}
     [[nodiscard]] Separators separators() const override { return {}; }
-    void open(const std::string&) override {}
+    bool open(const std::string&) override { return true; }
 };
 
 void AdvancedRun(benchmark::State& state) {

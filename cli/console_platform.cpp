@@ -34,10 +34,8 @@ Separators StderrNotices::separators() const {
     return userLocaleSeparators();
 }
 
-void OptionalOpener::open(const std::string& path) {
-    if (enabled_ && !openWithAssociatedProgram(path)) {
-        std::cerr << "rptiebreaks-cli: " << path << " could not be opened\n";
-    }
+bool OptionalOpener::open(const std::string& path) {
+    return !enabled_ || openWithAssociatedProgram(path);
 }
 
 }  // namespace tiebreak

@@ -16,11 +16,12 @@ public:
     [[nodiscard]] Separators separators() const override;
 };
 
-// Opens files with their associated program only when asked (--open).
+// Opens files with their associated program only when asked (--open); not asked, it has nothing
+// to fail at.
 class OptionalOpener : public FileOpener {
 public:
     explicit OptionalOpener(bool enabled) : enabled_(enabled) {}
-    void open(const std::string& path) override;
+    bool open(const std::string& path) override;
 
 private:
     bool enabled_;

@@ -11,6 +11,8 @@
 #include "cli/cli_options.h"
 #include "cli/console_platform.h"
 #include "runs/error_messages.h"
+#include "runs/platform.h"
+#include "runs/replaced_file.h"
 #include "runs/run_codes.h"
 #include "runs/spreadsheet.h"
 #include "tournament/tournament_reader.h"
@@ -52,43 +54,58 @@ private:
     std::string path_;
 };
 
-// The run log's stream: standard error for "-", a file, or nowhere (no --log, or a file that
-// cannot be written).
+// The run log's stream: standard error for "-", a file replaced whole when the run ends, or
+// nowhere (no --log, or a file that cannot be written).
 class LogStream {
 public:
-    explicit LogStream(const std::string& path) : toStandardError_(path == "-") {
+    explicit LogStream(const std::string& path)
+        : toStandardError_(path == "-"),
+          file_(path.empty() || toStandardError_ ? ReplacedFile() : ReplacedFile(path)) {
         if (path.empty() || toStandardError_) return;
-        file_.open(path, std::ios::trunc);
-        if (!file_.is_open()) std::cerr << "rptiebreaks-cli: " << path << " cannot be written\n";
+        if (!file_.isOpen()) std::cerr << "rptiebreaks-cli: " << path << " cannot be written\n";
     }
     std::ostream& get() {
         if (toStandardError_) return std::cerr;
-        if (file_.is_open()) return file_;
+        if (file_.isOpen()) return file_.stream();
         return nowhere_;
     }
 
 private:
     bool toStandardError_;
-    std::ofstream file_;
+    ReplacedFile file_;
     std::ostream nowhere_{nullptr};  // without a buffer every write fails and is dropped
 };
+
+// The phases of a run, one line each on standard error, when that is a terminal: a person is
+// waiting there, and a script reading it gets nothing new.
+PhaseReport terminalProgress() {
+    if (!standardErrorIsTerminal()) return {};
+    return [](std::string_view phase) { std::cerr << "rptiebreaks-cli: " << phase << '\n'; };
+}
 
 int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
                      std::ostream& log) {
     SimpleRunOptions run = simpleRunOptions(*options.simple, options.elo);
     if (!options.sort) run.sortRows = 2;
     if (!options.headings) run.writeHeadings = 0;
+    std::string reason;
     if (options.output == "-") {
-        if (const int ran = runSimple(options.crosstable, "-screen", run, log); ran != 0) {
-            showErrorMessage(notices, ran, options.crosstable);
+        if (const int ran =
+                runSimple(options.crosstable, "-screen", run, log, terminalProgress(), &reason);
+            ran != 0) {
+            showErrorMessage(notices, ran, options.crosstable, reason);
             return CliRunFailed;
         }
         if (options.beep) notices.beep();
         return CliSuccess;
     }
     const PrivateTable table;
-    if (const int ran = runSimple(options.crosstable, table.path(), run, log); ran != 0) {
-        showErrorMessage(notices, ran, options.crosstable);
+    if (const int ran =
+            runSimple(options.crosstable, table.path(), run, log, terminalProgress(), &reason);
+        ran != 0) {
+        const std::string name =
+            ran == ErrorCannotWriteFolder ? folderOf(table.path()) : options.crosstable;
+        showErrorMessage(notices, ran, name, reason);
         return CliRunFailed;
     }
     const std::string csv =
@@ -97,7 +114,7 @@ int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& op
         showErrorMessage(notices, converted, csv);
         return CliRunFailed;
     }
-    opener.open(csv);
+    openInShell(opener, notices, csv);
     if (options.beep) notices.beep();
     return CliSuccess;
 }
@@ -121,9 +138,12 @@ int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& 
     } else {
         run.csvPath = options.output;
     }
+    run.progress = terminalProgress();
+    enterPhase(run.progress, PhaseReading);
     TournamentTable table;
-    const int read = readTournament(table, run.inputPath, run.eloForUnrated);
-    return runAdvancedAnalysis(notices, opener, run, log, table, read) == RunFinished
+    std::string reason;
+    const int read = readTournament(table, run.inputPath, run.eloForUnrated, &reason);
+    return runAdvancedAnalysis(notices, opener, run, log, table, read, reason) == RunFinished
                ? CliSuccess
                : CliRunFailed;
 }

@@ -16,6 +16,7 @@
 #include "app/option_views.h"
 #include "gui/button_column.h"
 #include "gui/digits_edit.h"
+#include "gui/fixed_size.h"
 #include "gui/qt_strings.h"
 
 namespace tiebreak {
@@ -148,6 +149,7 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(newButtonColumn({ok, cancel, less}));
+    keepFixedSize(*this);
 
     for (int row = 0; row < MethodRowCount; ++row) {
         rows_[row].method->setCurrentIndex(values.methodIndex[row]);

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "app/tie_break_app.h"
+#include "gui/progress_window.h"
 #include "gui/qt_notices.h"
 #include "gui/qt_views.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     QtAdvancedOptionsView advanced(files);
     QtNotices notices;
     QtFileOpener opener;
-    CTieBreakApp app({simple, advanced, files, notices, opener}, std::cerr);
+    QtProgressView progress;
+    CTieBreakApp app({simple, advanced, files, notices, opener, progress}, std::cerr);
     return app.initInstance();
 }

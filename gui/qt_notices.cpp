@@ -44,9 +44,8 @@ Separators QtNotices::separators() const {
     return localeSeparators(QLocale::system());
 }
 
-void QtFileOpener::open(const std::string& path) {
-    // The result is not examined: a file the desktop cannot open gives no message.
-    static_cast<void>(QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path))));
+bool QtFileOpener::open(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
 }
 
 }  // namespace tiebreak

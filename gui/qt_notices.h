@@ -24,7 +24,7 @@ public:
 // Opens a file with the program the desktop associates with it, without any shell.
 class QtFileOpener : public FileOpener {
 public:
-    void open(const std::string& path) override;
+    bool open(const std::string& path) override;
 };
 
 }  // namespace tiebreak

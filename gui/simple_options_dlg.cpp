@@ -13,6 +13,7 @@
 #include "app/option_views.h"
 #include "gui/button_column.h"
 #include "gui/digits_edit.h"
+#include "gui/fixed_size.h"
 #include "gui/qt_strings.h"
 
 namespace tiebreak {
@@ -57,6 +58,7 @@ CSimpleOptionsDlg::CSimpleOptionsDlg(const SimpleDialogValues& values, QWidget* 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(newButtonColumn({ok, cancel, advanced}));
+    keepFixedSize(*this);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

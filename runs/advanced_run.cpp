@@ -41,10 +41,13 @@ struct Method {
     TieBreakMethod code;
     const char* name;  // as the log names it
     ScoreFunction scoreFunction;
+    std::string_view phase;
 };
 
-constexpr Method Performance{MethodRecursivePerformance, "Recursive Performance", ratingDifference};
-constexpr Method Bucholz{MethodRecursiveBucholz, "Recursive Bucholz", scoreFraction};
+constexpr Method Performance{MethodRecursivePerformance, "Recursive Performance", ratingDifference,
+                             PhaseIteratingPerformance};
+constexpr Method Bucholz{MethodRecursiveBucholz, "Recursive Bucholz", scoreFraction,
+                         PhaseIteratingBucholz};
 
 bool usesMethod(const AdvancedRunOptions& options, TieBreakMethod method) {
     for (const int code : options.method) {
@@ -74,7 +77,8 @@ struct SharedDecomposition {
 std::optional<Failure> computeMethod(const TournamentTable& table, const Method& method,
                                      std::vector<double>& values, std::vector<double>& scratch,
                                      SharedDecomposition& shared, Notices& notices,
-                                     std::ostream& log) {
+                                     std::ostream& log, const PhaseReport& progress) {
+    enterPhase(progress, method.phase);
     values.resize(table.playerCount());
     const int sweeps = method.code == MethodRecursivePerformance
                            ? recursivePerformance(table, values, ratingDifference,
@@ -96,6 +100,7 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
     warnIfNotConverged(notices, residual);
     log << ResidualLabel << general(residual, 17) << '\n' << std::flush;
 
+    enterPhase(progress, PhaseCrossCheck);
     const int prepared = shared.prepare(table, notices);
     if (prepared == StatusTooLarge) {
         log << SvdLabel << SkippedForSizeText << '\n' << std::flush;
@@ -144,13 +149,14 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     SharedDecomposition shared;
     log << "\nExecuting methods...\n" << std::flush;
     if (usesMethod(options, MethodRecursivePerformance)) {
-        if (auto failure =
-                computeMethod(table, Performance, performance, scratch, shared, notices, log)) {
+        if (auto failure = computeMethod(table, Performance, performance, scratch, shared, notices,
+                                         log, options.progress)) {
             return failure;
         }
     }
     if (usesMethod(options, MethodRecursiveBucholz)) {
-        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, shared, notices, log)) {
+        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, shared, notices, log,
+                                         options.progress)) {
             return failure;
         }
     }
@@ -171,13 +177,21 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
         if (failed(status)) return Failure{status, ""};
     }
 
+    enterPhase(options.progress, PhaseWriting);
     log << "\nOutput file: " << options.intermediatePath << '\n' << std::flush;
     if (const int written = writeAdvancedReport(options.intermediatePath, table, results, options);
         written != 0) {
+        // A table that cannot be created is the folder's fault, not the input's.
+        if (written == ErrorCannotOpenFile)
+            return Failure{ErrorCannotWriteFolder, folderOf(options.intermediatePath)};
         return Failure{written, options.intermediatePath};
     }
     const std::string csv =
         options.csvPath.empty() ? csvPathFor(options.inputPath) : options.csvPath;
+    if (options.plainTable == nullptr && options.csvPath.empty() && inputIsCsv(options.inputPath)) {
+        log << "Results file: " << csv << " (the input is a .csv file and stays as it is)\n"
+            << std::flush;
+    }
     if (options.plainTable != nullptr) {
         const int copied = copyTable(options.intermediatePath, *options.plainTable);
         std::error_code ignored;
@@ -194,7 +208,7 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
         notices.showNotice(RivalsText);
     }
     log << '\n' << std::flush;
-    if (options.plainTable == nullptr) openInShell(opener, csv);
+    if (options.plainTable == nullptr) openInShell(opener, notices, csv);
     if (options.beep != 0) notices.beep();
     return std::nullopt;
 }
@@ -203,11 +217,14 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
 
 RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
                                const AdvancedRunOptions& options, std::ostream& log,
-                               const TournamentTable& table, int readResult) {
+                               const TournamentTable& table, int readResult,
+                               const std::string& readReason) {
     if (readResult != 0) {
-        showErrorMessage(notices, readResult, options.inputPath);
+        showErrorMessage(notices, readResult, options.inputPath, readReason);
         if (readResult == ErrorCannotOpenFile && log.good()) {
-            log << "Unsuitable input file.\n" << std::flush;
+            log << "Unsuitable input file.\n";
+            if (!readReason.empty()) log << readReason << '\n';
+            log << std::flush;
         }
         return RunFailed;
     }

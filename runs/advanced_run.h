@@ -7,6 +7,7 @@
 
 #include "runs/notices.h"
 #include "runs/run_codes.h"
+#include "runs/run_progress.h"
 #include "tournament/tournament_table.h"
 
 namespace tiebreak {
@@ -33,15 +34,19 @@ struct AdvancedRunOptions {
     // When set, the plain results table goes here instead of into a spreadsheet file, and
     // nothing is opened.
     std::ostream* plainTable = nullptr;
+    // Told each phase of the run as it starts, on the run's thread.
+    PhaseReport progress;
 };
 
-// The run after the driver has read the crosstable into table with result readResult: computes
-// every method the rows use with its two checks, writes the results table, converts it to the
-// spreadsheet file, completes the log, opens the file and beeps if asked. The log stream stays
-// open for the caller to close. RunFailed after one error box.
+// The run after the driver has read the crosstable into table with result readResult (and, for
+// a refused file, the reader's readReason): computes every method the rows use with its two
+// checks, writes the results table, converts it to the spreadsheet file, completes the log, opens
+// the file and beeps if asked. The log stream stays open for the caller to close. RunFailed after
+// one error box.
 [[nodiscard]] RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
                                              const AdvancedRunOptions& options, std::ostream& log,
-                                             const TournamentTable& table, int readResult);
+                                             const TournamentTable& table, int readResult,
+                                             const std::string& readReason = {});
 
 // The results table of an advanced run: name, points and one column per used row, row 1's
 // column first. 0, ErrorCannotOpenFile or ErrorNoMemory.

@@ -23,11 +23,11 @@ public:
 };
 
 // Opens a file with the program the desktop associates with its extension, without waiting for
-// it and without passing the path through a shell.
+// it and without passing the path through a shell. False when no program could be started.
 class FileOpener {
 public:
     virtual ~FileOpener() = default;
-    virtual void open(const std::string& path) = 0;
+    [[nodiscard]] virtual bool open(const std::string& path) = 0;
 };
 
 }  // namespace tiebreak

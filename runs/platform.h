@@ -22,4 +22,7 @@ bool openWithAssociatedProgram(const std::string& path) noexcept;
 // The system's information sound.
 void informationBeep() noexcept;
 
+// True when standard error goes to a terminal, where a person watches.
+[[nodiscard]] bool standardErrorIsTerminal() noexcept;
+
 }  // namespace tiebreak

@@ -58,6 +58,10 @@ bool openWithAssociatedProgram(const std::string& path) noexcept {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+bool standardErrorIsTerminal() noexcept {
+    return isatty(STDERR_FILENO) == 1;
+}
+
 void informationBeep() noexcept {
     std::fputc('\a', stderr);
     std::fflush(stderr);

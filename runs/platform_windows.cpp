@@ -3,6 +3,10 @@
 
 #include <shellapi.h>
 
+#include <io.h>
+
+#include <cstdio>
+
 #include "runs/platform.h"
 
 namespace tiebreak {
@@ -34,6 +38,10 @@ bool openWithAssociatedProgram(const std::string& path) noexcept {
 
 void informationBeep() noexcept {
     MessageBeep(MB_ICONASTERISK);  // 0x40
+}
+
+bool standardErrorIsTerminal() noexcept {
+    return _isatty(_fileno(stderr)) != 0;
 }
 
 }  // namespace tiebreak

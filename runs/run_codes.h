@@ -14,6 +14,10 @@ enum RunOutcome : int {
     RunFailed = 1,
 };
 
+// The runs' code for a results table that cannot be created where it belongs: the folder, not
+// the input, is to blame.
+inline constexpr int ErrorCannotWriteFolder = -13;
+
 // The results table of both runs before its conversion, relative to the current directory.
 inline constexpr const char* IntermediateFile = "output_aux_rp.txt";
 

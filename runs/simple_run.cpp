@@ -28,6 +28,9 @@ constexpr const char* SlotSkippedLines[MethodSlotCount] = {
     "", "\nSingular value decomposition for Recursive Performance skipped for size\n", "",
     "\nSingular value decomposition for Recursive Bucholz skipped for size\n"};
 
+constexpr std::string_view SlotPhases[MethodSlotCount] = {
+    PhaseIteratingPerformance, PhaseCrossCheck, PhaseIteratingBucholz, PhaseCrossCheck};
+
 bool isPerformanceSlot(int slot) {
     return slot < 2;
 }
@@ -81,7 +84,7 @@ std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
 // code that stopped it (ErrorNoMemory, or the engine's refusal of a variant it does not know);
 // the columns not computed stay empty and the run goes on.
 int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, ResultGrid& grid,
-                 std::vector<double>& work, std::ostream& log) {
+                 std::vector<double>& work, std::ostream& log, const PhaseReport& progress) {
     const std::size_t n = table.playerCount();
     for (int slot = 0; slot < MethodSlotCount; ++slot) {
         const int mask = options.methodVariants[slot];
@@ -89,6 +92,7 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
         const ScoreFunction scoreFunction = ratingDifference;  // the one performance rule
         const ScoreFunction residualFunction =
             isPerformanceSlot(slot) ? scoreFunction : scoreFraction;
+        enterPhase(progress, SlotPhases[slot]);
         grid[slot][0] = newEntry(n);
         if (!grid[slot][0]) return ErrorNoMemory;
         std::vector<double>& values = *grid[slot][0];
@@ -165,10 +169,16 @@ int runSimple(const std::string& inputPath, const std::string& outputPath, Simpl
 }
 
 int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
-              std::ostream& log) {
+              std::ostream& log, const PhaseReport& progress, std::string* readReason) {
     TournamentTable table;
-    if (const int read = readTournament(table, inputPath, options.eloForUnrated); read != 0) {
-        log << "Unsuitable input file\n" << std::flush;
+    enterPhase(progress, PhaseReading);
+    std::string reason;
+    if (const int read = readTournament(table, inputPath, options.eloForUnrated, &reason);
+        read != 0) {
+        log << "Unsuitable input file\n";
+        if (!reason.empty()) log << reason << '\n';
+        log << std::flush;
+        if (readReason != nullptr) *readReason = std::move(reason);
         return read;
     }
     log << "Input file: " << inputPath << '\n' << std::flush;
@@ -182,9 +192,13 @@ int runSimple(const std::string& inputPath, const std::string& outputPath, Simpl
     }
     ResultGrid grid;
     log << "\nExecuting methods...\n" << std::flush;
-    const int computed = computeSlots(table, options, grid, work, log);
+    const int computed = computeSlots(table, options, grid, work, log, progress);
+    enterPhase(progress, PhaseWriting);
     log << "\nOutput file: " << outputPath << '\n' << std::flush;
-    const int reported = writeSimpleReport(outputPath, table, grid, options);
+    int reported = writeSimpleReport(outputPath, table, grid, options);
+    // A table that cannot be created is the folder's fault, not the input's.
+    if (reported == ErrorCannotOpenFile && outputPath != "-screen")
+        reported = ErrorCannotWriteFolder;
     logSolutionDifference(table, grid, 0, "\nRecursive Performance:\n", work, log);
     logSolutionDifference(table, grid, 2, "\nRecursive Bucholz:\n", work, log);
     logContestantLists(log, table);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runs/run_codes.h"
+#include "runs/run_progress.h"
 #include "tournament/tournament_table.h"
 
 namespace tiebreak {
@@ -51,13 +52,16 @@ enum SimpleSorting : int {
 // Reads the crosstable at inputPath, computes the tie-breaks the options ask for, appends the
 // run log to logPath (standard output when empty; a log that cannot be opened is lost) and
 // writes the results table to outputPath ("-screen": standard output). 0, the reader's code,
-// ErrorNoMemory, or the report's code.
+// ErrorNoMemory, ErrorCannotWriteFolder when the results table cannot be created, or the
+// report's code.
 [[nodiscard]] int runSimple(const std::string& inputPath, const std::string& outputPath,
                             SimpleRunOptions options, const std::string& logPath);
 
-// The same with the log written to log.
+// The same with the log written to log; progress is told each phase as it starts, and readReason
+// (when given) why the reader refused the input.
 [[nodiscard]] int runSimple(const std::string& inputPath, const std::string& outputPath,
-                            SimpleRunOptions options, std::ostream& log);
+                            SimpleRunOptions options, std::ostream& log,
+                            const PhaseReport& progress = {}, std::string* readReason = nullptr);
 
 // The results table of a simple run with normalised options. 0, ErrorCannotOpenFile or
 // ErrorNoMemory.

@@ -1,11 +1,13 @@
 #include "runs/spreadsheet.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
 #include "engine/memory_guard.h"
+#include "runs/error_messages.h"
 #include "runs/platform.h"
 #include "runs/report_row.h"
 #include "tournament/status_codes.h"
@@ -67,16 +69,44 @@ int convertAndRemove(const std::string& source, const std::string& target, Notic
     return converted;
 }
 
-std::string csvPathFor(const std::string& inputPath) {
-    const std::size_t slash = inputPath.find_last_of(directorySeparators());
+namespace {
+
+// The position of the dot that opens the file name's extension, npos when it has none.
+std::size_t extensionDot(const std::string& path) {
+    const std::size_t slash = path.find_last_of(directorySeparators());
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = inputPath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && dot >= nameStart;
-    return inputPath.substr(0, hasExtension ? dot : inputPath.size()) + ".csv";
+    const std::size_t dot = path.rfind('.');
+    return dot != std::string::npos && dot >= nameStart ? dot : std::string::npos;
 }
 
-void openInShell(FileOpener& opener, const std::string& path) {
-    opener.open(path);
+}  // namespace
+
+bool inputIsCsv(const std::string& inputPath) {
+    const std::size_t dot = extensionDot(inputPath);
+    if (dot == std::string::npos || inputPath.size() - dot != 4) return false;
+    std::string extension = inputPath.substr(dot);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".csv";
+}
+
+std::string csvPathFor(const std::string& inputPath) {
+    const std::size_t dot = extensionDot(inputPath);
+    const std::string stem = inputPath.substr(0, dot == std::string::npos ? inputPath.size() : dot);
+    return stem + (inputIsCsv(inputPath) ? "-tiebreaks.csv" : ".csv");
+}
+
+std::string folderOf(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return (error ? std::filesystem::path(path) : full).parent_path().string();
+}
+
+void openInShell(FileOpener& opener, Notices& notices, const std::string& path) {
+    if (opener.open(path)) return;
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    notices.showNotice(resultsNotOpenedText(error ? path : full.string()));
 }
 
 }  // namespace tiebreak

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/tournament_simulation.h"
+#include "tournament/utf8.h"
 
 // The export written here, one line per player after the header, ranked by points:
 //
@@ -127,9 +128,11 @@ Ranked rankedTournament(const GeneratorOptions& clamped) {
     return ranked;
 }
 
-// text padded with blanks to width, on the left (right-aligned) or on the right.
+// text padded with blanks to width characters, on the left (right-aligned) or on the right. A TRF
+// file counts its columns in characters: a UTF-8 name takes as many columns as it has code points.
 void appendAligned(std::string& text, std::string_view field, std::size_t width, bool right) {
-    const std::size_t pad = field.size() < width ? width - field.size() : 0;
+    const std::size_t length = utf8Length(field).value_or(field.size());
+    const std::size_t pad = length < width ? width - length : 0;
     if (right) text.append(pad, ' ');
     text += field;
     if (!right) text.append(pad, ' ');

@@ -31,8 +31,9 @@ protected:
     ScriptedFiles files{events};
     RecordingNotices notices{events};
     RecordingOpener opener{events};
+    WaitingProgress progress;
     std::ostringstream diagnostics;
-    CTieBreakApp app{{simple, advanced, files, notices, opener}, diagnostics};
+    CTieBreakApp app{{simple, advanced, files, notices, opener, progress}, diagnostics};
 
 private:
     std::filesystem::path previous_;

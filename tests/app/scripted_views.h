@@ -4,9 +4,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/option_views.h"
+#include "app/progress_view.h"
 
 namespace tiebreak {
 
@@ -64,6 +66,18 @@ public:
 
 private:
     std::vector<std::string>& events_;
+};
+
+// The progress window: waits until the run has finished, and counts its waits.
+class WaitingProgress : public ProgressView {
+public:
+    void waitFor(const RunProgress& progress) override {
+        ++waits;
+        while (!progress.finished())
+            std::this_thread::yield();
+    }
+
+    int waits = 0;
 };
 
 }  // namespace tiebreak

@@ -53,9 +53,9 @@ protected:
 };
 
 TEST_F(HostileSettings, TruncatedAtEveryByte) {
-    std::ofstream out = log_.writeAdvancedHeader(
+    ReplacedFile out = log_.writeAdvancedHeader(
         {"C:/t/open.txt", {1, 0, 1, -1}, {1, 0, 1, -1}, {2, 0, 9, 0}, {1, 0, 0, 0}, 0, 2345, 0, 1});
-    out << "Executing methods...\n";
+    out.stream() << "Executing methods...\n";
     out.close();
     const std::string advanced = readText(path_);
     log_.writeSimpleHeader({SortingNone, 1650});

@@ -40,8 +40,8 @@ TEST_F(SettingsLogTest, WritesTheSimpleHeaderByteForByte) {
 TEST_F(SettingsLogTest, AdvancedHeaderStaysOpenForTheRunLog) {
     AdvancedOptions options{
         "/t/my cross.txt", {0, 1, -1, -1}, {1, 0, -1, -1}, {2, 0, 0, 9}, {3, 0, 0, 0}, 0, 0, 1, 1};
-    std::ofstream out = log.writeAdvancedHeader(options);
-    out << "Executing methods...\n";
+    ReplacedFile out = log.writeAdvancedHeader(options);
+    out.stream() << "Executing methods...\n";
     out.close();
     EXPECT_EQ(readText(path),
               "Kavex options\nAdvanced:\n/t/my cross.txt\nMethods: 0 1 -1 -1 \n"
@@ -51,9 +51,9 @@ TEST_F(SettingsLogTest, AdvancedHeaderStaysOpenForTheRunLog) {
 }
 
 TEST_F(SettingsLogTest, AdvancedValuesComeBackAsWritten) {
-    std::ofstream out = log.writeAdvancedHeader(
+    ReplacedFile out = log.writeAdvancedHeader(
         {"<none>", {1, 0, -1, 1}, {0, 1, -1, 0}, {0, 5, 7, 0}, {4, 0, 0, 1}, 0, 2345, 0, 1});
-    out << "\nExecuting methods...\n\nNumber of iterations of Recursive Performance: 17\n";
+    out.stream() << "\nExecuting methods...\n\nNumber of iterations of Recursive Performance: 17\n";
     out.close();
     AdvancedDialogValues values;
     ASSERT_TRUE(log.readAdvancedSection(values));
@@ -71,7 +71,7 @@ TEST_F(SettingsLogTest, AdvancedValuesComeBackAsWritten) {
 TEST_F(SettingsLogTest, UnwritableFileLosesTheHeaderQuietly) {
     const SettingsLog inMissingDir(dir.file("no/such/dir/rp.log"));
     inMissingDir.writeSimpleHeader({});
-    EXPECT_FALSE(inMissingDir.writeAdvancedHeader({}).is_open());
+    EXPECT_FALSE(inMissingDir.writeAdvancedHeader({}).isOpen());
     EXPECT_FALSE(inMissingDir.holdsAdvancedOptions());
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/option_views.h"
 #include "gui/qt_views.h"
+#include "gui/simple_options_dlg.h"
 #include "tests/gui/dialog_driving.h"
 
 namespace tiebreak {
@@ -73,6 +74,18 @@ class AdvancedDialog : public ::testing::Test {
 protected:
     ScriptedFiles files;
 };
+
+// Neither options dialog can be resized or maximised.
+TEST_F(AdvancedDialog, BothDialogsKeepTheirSize) {
+    CSimpleOptionsDlg simple({});
+    CAdvancedOptionsDlg advanced({}, files);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&simple, &advanced}) {
+        dialog->show();
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        dialog->hide();
+    }
+}
 
 TEST_F(AdvancedDialog, ShowsEveryTextAndListItem) {
     const CAdvancedOptionsDlg dialog({}, files);

@@ -62,8 +62,9 @@ protected:
     // Reads the input as the driver does and runs; the log collects what the run writes.
     RunOutcome run(const AdvancedRunOptions& options) {
         TournamentTable table;
-        const int read = readTournament(table, options.inputPath, options.eloForUnrated);
-        return runAdvancedAnalysis(notices, notices, options, log, table, read);
+        std::string reason;
+        const int read = readTournament(table, options.inputPath, options.eloForUnrated, &reason);
+        return runAdvancedAnalysis(notices, notices, options, log, table, read, reason);
     }
     std::ostringstream log;
 };
@@ -145,6 +146,34 @@ TEST_F(AdvancedRun, TournamentWithoutGamesMeetsTheRivalsCheck) {
     expectGolden(log.str(), "advanced_no_games.log");
 }
 
+// The phases, in order, as a progress window would show them.
+TEST_F(AdvancedRun, TellsItsPhases) {
+    AdvancedRunOptions options = optionsFor("four_rounds.txt", {{Rp, None, 0, 0}, {Rb, Avg, 1, 0}});
+    std::vector<std::string> phases;
+    options.progress = [&](std::string_view phase) { phases.emplace_back(phase); };
+    EXPECT_EQ(run(options), RunFinished);
+    EXPECT_EQ(phases, (std::vector<std::string>{
+                          "Iterating recursive performance", "Cross-check by decomposition",
+                          "Iterating recursive Bucholz", "Cross-check by decomposition",
+                          "Writing the results"}));
+}
+
+// A .csv input keeps its content: the results get a name of their own beside it, and the log
+// says which. When no program can open them, a notice tells where they are.
+TEST_F(AdvancedRun, CsvInputIsKeptAndTheResultsAreFound) {
+    std::filesystem::copy_file("four_rounds.txt", "tourney.csv");
+    const std::string input = readText("tourney.csv");
+    notices.opens = false;
+    EXPECT_EQ(run(optionsFor("tourney.csv", {{Rp, None, 0, 0}})), RunFinished);
+    EXPECT_EQ(readText("tourney.csv"), input);
+    EXPECT_NE(readText("tourney-tiebreaks.csv"), "(missing)");
+    EXPECT_NE(log.str().find("Results file: tourney-tiebreaks.csv"), std::string::npos);
+    const std::string full = (std::filesystem::current_path() / "tourney-tiebreaks.csv").string();
+    EXPECT_EQ(notices.events, (Events{"open: tourney-tiebreaks.csv",
+                                      "notice: The results were written to\n" + full +
+                                          "\nbut no program could be started to open them."}));
+}
+
 struct FailureCase {
     const char* name;
     AdvancedRunOptions options;
@@ -172,7 +201,10 @@ TEST_P(AdvancedRunFailure, ShowsOneErrorBox) {
     const FailureCase& row = GetParam();
     writeText("header_last.txt", "Title\nTitle\nNo.;Name;Rtg;1.Rd.;;;x\n");
     EXPECT_EQ(run(row.options), RunFailed);
-    EXPECT_EQ(notices.events, Events{row.error});
+    std::string error = row.error;  // "<dir>" stands for the test's directory
+    if (const std::size_t at = error.find("<dir>"); at != std::string::npos)
+        error.replace(at, 5, std::filesystem::current_path().string());
+    EXPECT_EQ(notices.events, Events{error});
     const std::string written = log.str();
     if (written.find("Executing methods") == std::string::npos) {
         EXPECT_EQ(written, row.log);
@@ -187,9 +219,10 @@ INSTANTIATE_TEST_SUITE_P(
     Causes, AdvancedRunFailure,
     ::testing::Values(
         FailureCase{"EmptyInputField", optionsFor("<none>", {{Rp, None, 0, 0}}),
-                    CannotOpen + "<none>" + SwissManager, "Unsuitable input file.\n"},
+                    CannotOpen + "<none>" + SwissManager + "the file cannot be read",
+                    "Unsuitable input file.\nthe file cannot be read\n"},
         FailureCase{"NoPlayerLine", optionsFor("header_last.txt", {{Rp, None, 0, 0}}),
-                    "error: Unknown error: -3.", ""},
+                    "error: Unknown error: -3.\nline 3: no player line follows the header", ""},
         FailureCase{"FirstRowUnused", optionsFor("four_rounds.txt", {{Unused, Unused, 0, 0}}),
                     "error: Unknown error: -3.", ""},
         FailureCase{"UnknownModification", optionsFor("four_rounds.txt", {{Rp, 7, 0, 0}}),
@@ -197,8 +230,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"UnknownMethod",
                     optionsFor("four_rounds.txt", {{Rp, None, 0, 0}, {5, None, 0, 0}}),
                     "error: Unknown error: -3.", "Error between recursive method and SVD method: "},
+        // The folder is to blame, not the input.
         FailureCase{"TableCannotBeWritten", withPaths("nowhere/aux.txt", ""),
-                    CannotOpen + "nowhere/aux.txt" + SwissManager,
+                    "error: It was not possible to write in the folder\n<dir>/nowhere\nCheck "
+                    "that files may be created there.",
                     "\nOutput file: nowhere/aux.txt\n"},
         FailureCase{"CsvCannotBeCreated", withPaths("output_aux_rp.txt", "nowhere/x.csv"),
                     "error: It was not possible to generate an output file. Check that "

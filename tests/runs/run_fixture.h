@@ -18,7 +18,11 @@ public:
     void showNotice(const std::string& text) override { events.push_back("notice: " + text); }
     void beep() override { events.push_back("beep"); }
     [[nodiscard]] Separators separators() const override { return localeSeparators; }
-    void open(const std::string& path) override { events.push_back("open: " + path); }
+    bool open(const std::string& path) override {
+        events.push_back("open: " + path);
+        return opens;
+    }
+    bool opens = true;  // false: no program can be started for any file
 
     std::vector<std::string> events;
     Separators localeSeparators;

@@ -110,7 +110,7 @@ struct FailureCase {
     const char* input;
     const char* output;
     int result;
-    bool completeLog;
+    const char* reason;  // nullptr: the input was read and the log is complete
 };
 
 class SimpleRunFailure : public RunFixture, public ::testing::WithParamInterface<FailureCase> {};
@@ -121,24 +121,29 @@ TEST_P(SimpleRunFailure, ReturnsTheCodeWithItsLog) {
     const FailureCase& row = GetParam();
     writeText("header_last.txt", "Title\nTitle\nNo.;Name;Rtg;1.Rd.;;;x\n");
     std::ostringstream log;
-    EXPECT_EQ(
-        runSimple(row.input, row.output, simpleRunOptions(SimpleSortingPerformance, 1400), log),
-        row.result);
+    std::string reason;
+    EXPECT_EQ(runSimple(row.input, row.output, simpleRunOptions(SimpleSortingPerformance, 1400),
+                        log, {}, &reason),
+              row.result);
     EXPECT_FALSE(std::filesystem::exists(Output));
-    if (row.completeLog) {
+    if (row.reason == nullptr) {
         EXPECT_NE(log.str().find("\nOutput file: nowhere/table.txt\n"), std::string::npos);
         EXPECT_NE(log.str().find("\nContestants that played less than half"), std::string::npos);
     } else {
-        EXPECT_EQ(log.str(), "Unsuitable input file\n");
+        EXPECT_EQ(reason, row.reason);
+        EXPECT_EQ(log.str(), "Unsuitable input file\n" + reason + "\n");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, SimpleRunFailure,
-    ::testing::Values(
-        FailureCase{"MissingInput", "absent.txt", Output, ErrorCannotOpenFile, false},
-        FailureCase{"NoPlayerLine", "header_last.txt", Output, StatusInvalidArgument, false},
-        FailureCase{"TableCannotBeWritten", Input, "nowhere/table.txt", ErrorCannotOpenFile, true}),
+    ::testing::Values(FailureCase{"MissingInput", "absent.txt", Output, ErrorCannotOpenFile,
+                                  "the file cannot be read"},
+                      FailureCase{"NoPlayerLine", "header_last.txt", Output, StatusInvalidArgument,
+                                  "line 3: no player line follows the header"},
+                      // The folder is to blame, not the input.
+                      FailureCase{"TableCannotBeWritten", Input, "nowhere/table.txt",
+                                  ErrorCannotWriteFolder, nullptr}),
     RowName{});
 
 // The engine knows no modification for the (P) variant: the run stops computing there (so the

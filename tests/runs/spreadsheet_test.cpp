@@ -99,7 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"DotInDirectoryOnly", "/a.b/cross", "/a.b/cross.csv"},
                       PathCase{"NoDirectory", "cross.txt", "cross.csv"},
                       PathCase{"TwoDots", "/t/x.y.txt", "/t/x.y.csv"},
-                      PathCase{"NoExtension", "open", "open.csv"}, SeparatorCase),
+                      PathCase{"NoExtension", "open", "open.csv"},
+                      // An input that is a .csv itself is never overwritten by its results.
+                      PathCase{"CsvInput", "/t/tourney.csv", "/t/tourney-tiebreaks.csv"},
+                      PathCase{"CsvInputInCapitals", "/t/T.CSV", "/t/T-tiebreaks.csv"},
+                      SeparatorCase),
     RowName{});
 
 }  // namespace

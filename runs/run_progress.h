@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace tiebreak {
+
+// Where a run tells which phase it has entered, on the thread the run works on: the desktop's
+// progress window and the command line's lines on a terminal. Empty: nobody listens.
+using PhaseReport = std::function<void(std::string_view phase)>;
+
+// The phases of a run, in their order.
+inline constexpr std::string_view PhaseReading = "Reading the file";
+inline constexpr std::string_view PhaseIteratingPerformance = "Iterating recursive performance";
+inline constexpr std::string_view PhaseIteratingBucholz = "Iterating recursive Bucholz";
+inline constexpr std::string_view PhaseCrossCheck = "Cross-check by decomposition";
+inline constexpr std::string_view PhaseWriting = "Writing the results";
+
+// Tells phase when somebody listens.
+inline void enterPhase(const PhaseReport& report, std::string_view phase) {
+    if (report) report(phase);
+}
+
+}  // namespace tiebreak
