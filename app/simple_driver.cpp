@@ -36,11 +36,7 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
         runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
             ran = runSimple(input->path, intermediate, options, log.stream(), progress, &reason);
             if (ran != 0) return;
-            if (inputIsCsv(input->path)) {
-                log.stream() << "Results file: " << results
-                             << " (the input is a .csv file and stays as it is)\n"
-                             << std::flush;
-            }
+            logResultsName(log.stream(), input->path, results);
             converted = convertAndRemove(intermediate, results, deferred);
         });
         log.close();  // rp.log is whole before the user reads a box

@@ -110,6 +110,7 @@ int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& op
     }
     const std::string csv =
         options.output.empty() ? csvPathFor(options.crosstable) : options.output;
+    if (options.output.empty()) logResultsName(log, options.crosstable, csv);
     if (const int converted = convertAndRemove(table.path(), csv, notices); converted != 0) {
         showErrorMessage(notices, converted, csv);
         return CliRunFailed;

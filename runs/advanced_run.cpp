@@ -188,10 +188,8 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     }
     const std::string csv =
         options.csvPath.empty() ? csvPathFor(options.inputPath) : options.csvPath;
-    if (options.plainTable == nullptr && options.csvPath.empty() && inputIsCsv(options.inputPath)) {
-        log << "Results file: " << csv << " (the input is a .csv file and stays as it is)\n"
-            << std::flush;
-    }
+    if (options.plainTable == nullptr && options.csvPath.empty())
+        logResultsName(log, options.inputPath, csv);
     if (options.plainTable != nullptr) {
         const int copied = copyTable(options.intermediatePath, *options.plainTable);
         std::error_code ignored;

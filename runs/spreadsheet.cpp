@@ -96,6 +96,12 @@ std::string csvPathFor(const std::string& inputPath) {
     return stem + (inputIsCsv(inputPath) ? "-tiebreaks.csv" : ".csv");
 }
 
+void logResultsName(std::ostream& log, const std::string& inputPath, const std::string& csvPath) {
+    if (!inputIsCsv(inputPath)) return;
+    log << "Results file: " << csvPath << " (the input is a .csv file and stays as it is)\n"
+        << std::flush;
+}
+
 std::string folderOf(const std::string& path) {
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(path, error);

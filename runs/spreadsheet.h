@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "runs/notices.h"
@@ -26,8 +27,12 @@ namespace tiebreak {
 // itself a .csv (in any case) must not be overwritten: "t.csv" gives "t-tiebreaks.csv".
 [[nodiscard]] std::string csvPathFor(const std::string& inputPath);
 
-// True when csvPathFor gives inputPath a name other than the plain one, which the runs log.
+// True when csvPathFor gives inputPath a name other than the plain one.
 [[nodiscard]] bool inputIsCsv(const std::string& inputPath);
+
+// Tells the log where the results of a .csv input went, the name of their own that keeps them
+// from overwriting it; nothing for any other input.
+void logResultsName(std::ostream& log, const std::string& inputPath, const std::string& csvPath);
 
 // The folder that holds path, in full: what a results table that cannot be created there blames.
 [[nodiscard]] std::string folderOf(const std::string& path);
