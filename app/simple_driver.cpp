@@ -1,9 +1,10 @@
 #include "app/tie_break_app.h"
 
-#include <filesystem>
+#include <string>
 
 #include "app/settings_log.h"
 #include "runs/error_messages.h"
+#include "runs/platform.h"
 #include "runs/simple_run.h"
 #include "runs/spreadsheet.h"
 #include "tournament/leading_number.h"
@@ -11,9 +12,12 @@
 namespace tiebreak {
 namespace {
 
-// The .csv beside the input file, named after its title.
+// The .csv beside the input file, named after its title. Cut as text: on Windows a
+// std::filesystem::path made from an 8-bit string does not read it as UTF-8.
 std::string resultsPath(const ChosenFile& file) {
-    return (std::filesystem::path(file.path).parent_path() / (file.title + ".csv")).string();
+    const std::size_t separator = file.path.find_last_of(directorySeparators());
+    const std::size_t directoryLength = separator == std::string::npos ? 0 : separator + 1;
+    return file.path.substr(0, directoryLength) + file.title + ".csv";
 }
 
 }  // namespace
