@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32AdvancedOptionsView advanced(files);
     Win32Notices notices;
     Win32FileOpener opener;
-    Win32ProgressView progress;
+    Win32ProgressView progress;  // the window of a long run
     // A program without a console shows the few messages that have no dialog in a box.
     std::ostringstream diagnostics;
     CTieBreakApp app({simple, advanced, files, notices, opener}, diagnostics);
