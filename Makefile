@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DRPT_WERROR=ON
 endif
 
-.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows test-windows format
+.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows windows-package test-windows format
 
 FUZZ_SECONDS ?= 60
 
@@ -51,24 +51,31 @@ fuzz:
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
-# Windows: every library outside gui/, rptiebreaks-cli.exe and the tests, cross-built with mingw-w64;
-# the tests run under Wine.
+# Windows: every library outside gui/, the desktop program rptiebreaks.exe (gui_win32/),
+# rptiebreaks-cli.exe and the tests, cross-built with mingw-w64; the tests run under Wine.
 windows:
 	@scripts/install-deps windows
 	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DRPT_GUI=OFF $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-windows -j $(JOBS)
 
+# The zip for Windows users: both programs, their README and the sample crosstable.
+windows-package: windows
+	@scripts/package-windows build-windows
+
 # One Wine server for the whole suite, on a prefix made ready before the tests start: parallel
 # tests that each start and stop their own server lose clients now and then ("recvmsg: Connection
 # reset by peer"). The server's output goes to /dev/null so that it holds no pipe of make's open;
-# it is stopped whatever the tests' outcome.
-test-windows: windows
+# it is stopped whatever the tests' outcome. Then the desktop program is driven on a virtual
+# display; its .csv is compared with the Linux command-line program's.
+test-windows: windows configure
 	@cd build-windows && export WINEDEBUG=-all && mkdir -p "$${WINEPREFIX:-$$HOME/.wine}" && \
 	/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 && \
 	/usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 && \
 	status=0 && ctest --output-on-failure -j $(JOBS) || status=$$?; \
 	/usr/lib/wine/wineserver -k 2>/dev/null; exit $$status
+	cmake --build $(BUILD) -j $(JOBS) --target rptiebreaks-cli
+	scripts/drive-windows-desktop build-windows $(BUILD)/rptiebreaks-cli
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

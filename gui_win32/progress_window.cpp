@@ -1,0 +1,70 @@
+#include "gui_win32/progress_window.h"
+
+// windows.h before the headers that need its declarations.
+#include "gui_win32/win32_text.h"
+
+#include <commctrl.h>
+
+#include <chrono>
+#include <string>
+
+#include "gui_win32/resource.h"
+
+namespace tiebreak {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Shorter runs finish without a window flashing up.
+constexpr auto ShowAfter = std::chrono::milliseconds(500);
+// How often the phase is looked at while no message arrives.
+constexpr DWORD PollMilliseconds = 50;
+
+INT_PTR CALLBACK progressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            setProgramIcon(dialog);
+            SendDlgItemMessageW(dialog, IDC_PROGRESS_BAR, PBM_SETMARQUEE, TRUE, 0);
+            return FALSE;  // no control takes the focus
+        case WM_COMMAND:
+            // A run cannot be stopped half-way: Escape and Enter do nothing.
+            return LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK;
+        default:
+            return FALSE;
+    }
+}
+
+// Hands the thread's queued messages on; the window's own go through the dialog manager.
+void dispatchMessages(HWND window) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (window != nullptr && IsDialogMessageW(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+void Win32ProgressView::waitFor(const RunProgress& progress) {
+    const Clock::time_point start = Clock::now();
+    HWND window = nullptr;
+    std::string shownPhase;
+    while (!progress.finished()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, PollMilliseconds, QS_ALLINPUT);
+        dispatchMessages(window);
+        if (window == nullptr && Clock::now() - start >= ShowAfter) {
+            window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROGRESS),
+                                        nullptr, progressDialogProc, 0);
+            if (window != nullptr) ShowWindow(window, SW_SHOW);
+        }
+        if (window == nullptr) continue;
+        if (std::string phase = progress.phase(); phase != shownPhase) {
+            setControlText(window, IDC_PROGRESS_PHASE, phase);
+            shownPhase = std::move(phase);
+        }
+    }
+    if (window != nullptr) DestroyWindow(window);
+}
+
+}  // namespace tiebreak
