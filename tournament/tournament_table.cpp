@@ -17,6 +17,7 @@ int TournamentTable::allocate(std::uint32_t n) noexcept {
         totalPoints_.assign(n, 0.0);
         gamesPlayed_.assign(n, 0);
         gamesAgainst_.assign(std::size_t{n} * n, 0);
+        rounds_.assign(n, {});
     } catch (const std::bad_alloc&) {
         return StatusNoMemory;  // what was created stays owned until release
     }
@@ -40,10 +41,18 @@ void TournamentTable::setRating(std::uint32_t i, double value) noexcept {
 
 int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
                                  RoundResult result) noexcept {
-    // The opponent is compared as a signed number: NoOpponent and other negatives pass here.
-    if (i >= playerCount_ || opponent >= static_cast<std::int64_t>(playerCount_)) {
-        return StatusOutOfRange;
+    if (i >= playerCount_) return StatusOutOfRange;
+    // Every cell keeps its round's place, a refused one too, so that later rounds keep their
+    // numbers.
+    const bool known = opponent >= 0 && opponent < static_cast<std::int64_t>(playerCount_);
+    try {
+        rounds_[i].push_back(
+            {known ? opponent : NoOpponent, result, known && static_cast<int>(result) > 0});
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;
     }
+    // The opponent is compared as a signed number: NoOpponent and other negatives pass here.
+    if (opponent >= static_cast<std::int64_t>(playerCount_)) return StatusOutOfRange;
     if (opponent < 0 && opponent != NoOpponent) return StatusInvalidArgument;
     const bool hasOpponent = opponent >= 0;
     if (hasOpponent && static_cast<int>(result) > 0) {
@@ -107,6 +116,11 @@ std::int64_t TournamentTable::gamesPlayed(std::uint32_t i) const noexcept {
 std::int64_t TournamentTable::gamesAgainst(std::uint32_t i, std::uint32_t j) const noexcept {
     if (i >= playerCount_ || j >= playerCount_) return OutsideTable;
     return gamesAgainst_[std::size_t{i} * playerCount_ + j];
+}
+
+std::span<const RecordedRound> TournamentTable::rounds(std::uint32_t i) const noexcept {
+    if (i >= playerCount_) return {};
+    return rounds_[i];
 }
 
 std::span<const std::uint32_t> TournamentTable::gamesAgainstRow(std::uint32_t i) const noexcept {

@@ -10,6 +10,14 @@
 
 namespace tiebreak {
 
+// One round cell of a player's line as the table took it: the opponent (NoOpponent when the cell
+// names none, or one beyond the table), the result, and whether it counted as a played game.
+struct RecordedRound {
+    std::int32_t opponent = NoOpponent;
+    RoundResult result = ResultUnplayedLoss;
+    bool played = false;
+};
+
 // The read tournament: per player (0-based index in file order) the name, the rating, the points
 // and the played games, and the dense games-against matrix. Only played games with a known
 // opponent link two players; every point counts in totalPoints. Each player's line updates only
@@ -63,6 +71,9 @@ public:
     }
     // Row i of the games-against matrix (playerCount counts); empty for i outside the table.
     [[nodiscard]] std::span<const std::uint32_t> gamesAgainstRow(std::uint32_t i) const noexcept;
+    // Player i's round cells in the order recordRound received them, round 1 first, refused
+    // cells included; empty for i outside the table.
+    [[nodiscard]] std::span<const RecordedRound> rounds(std::uint32_t i) const noexcept;
 
 private:
     std::vector<std::string> names_;
@@ -73,6 +84,7 @@ private:
     std::vector<double> ratings_;
     std::vector<double> gamePoints_;
     std::vector<double> totalPoints_;
+    std::vector<std::vector<RecordedRound>> rounds_;
 };
 
 }  // namespace tiebreak
