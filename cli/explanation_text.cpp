@@ -16,7 +16,7 @@ namespace tiebreak {
 
 namespace {
 
-constexpr std::size_t LabelWidth = 52;
+constexpr std::size_t LabelWidth = 58;
 constexpr std::size_t OpponentWidth = 32;
 
 std::string number(double value) {
