@@ -22,15 +22,15 @@ table.results th { border-bottom: 2px solid #444; }
 table.results td { border-bottom: 1px solid #ccc; }
 td.number, th.number { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
 summary { cursor: pointer; }
-pre { font-size: 8pt; margin: 0.4em 0 0.6em; }
+/* An open breakdown runs on under the row's numbers instead of widening the name column. */
+pre { font-size: 8pt; margin: 0.4em 0 0.6em; width: 0; overflow: visible; }
 @page { size: A4; margin: 12mm; }
 @media print {
   body { margin: 0; font-size: 9pt; }
   thead { display: table-header-group; }
-  tr { break-inside: avoid; }
   summary { list-style: none; }
   summary::-webkit-details-marker { display: none; }
-  pre { font-size: 7pt; white-space: pre-wrap; }
+  pre { font-size: 7pt; }
 }
 )";
 

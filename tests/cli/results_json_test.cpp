@@ -57,7 +57,7 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
     run.method = {MethodRecursivePerformance, MethodRecursiveBucholz, MethodRecursivePerformance,
                   MethodRecursiveBucholz};
     run.modification = {ModificationNone, ModificationNone, ModificationRivalsAverage,
-                         ModificationRivalsAverage};
+                        ModificationRivalsAverage};
     run.worst = {0, 0, 1, 0};
     run.best = {0, 0, 1, 7};  // the last row keeps nobody: every value is negative infinity
     run.sort = 1;
