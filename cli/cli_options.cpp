@@ -54,7 +54,8 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
             ->take_all();
     auto* explain = app.add_option("--explain", options.explain,
                                    "print the breakdown of one player's values; PLAYER is a "
-                                   "name, the start of one, or the player's number");
+                                   "name, the start of one, or the line of the file that "
+                                   "holds the player");
     auto* json = app.add_option("--json", options.json,
                                 "write the whole result as JSON there (- for standard output)");
     auto* html = app.add_option("--html", options.html, "write the results as a web page there");

@@ -137,8 +137,9 @@ std::string numberedName(const TournamentTable& table, std::uint32_t player) {
 
 void writeExplanation(std::ostream& out, const TournamentTable& table,
                       const std::vector<ExplainedRow>& rows, std::uint32_t player) {
-    out << numberedName(table, player) << ": " << fixed(table.totalPoints(player), 0, 1)
-        << " points, " << table.gamesPlayed(player) << " games played\n";
+    out << numberedName(table, player) << " (line " << table.line(player)
+        << "): " << fixed(table.totalPoints(player), 0, 1) << " points, "
+        << table.gamesPlayed(player) << " games played\n";
     for (const ExplainedRow& row : rows) {
         const bool rivals = row.modification == ModificationRivalsAverage;
         out << '\n'

@@ -24,7 +24,9 @@ std::vector<std::uint32_t> playersNamed(const TournamentTable& table, std::strin
     std::uint32_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (!text.empty() && error == std::errc() && end == text.data() + text.size()) {
-        if (number >= 1 && number <= n) return {number - 1};
+        for (std::uint32_t i = 0; i < n; ++i) {
+            if (table.line(i) == number) return {i};
+        }
         return {};
     }
     std::vector<std::uint32_t> exact;

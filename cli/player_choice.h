@@ -8,10 +8,10 @@
 
 namespace tiebreak {
 
-// The players a text names: the player with that number (his line among the crosstable's player
-// lines, 1 for the first), else the player whose name it is, else every player whose name begins
-// with it. Names are compared without regard to the case of ASCII letters. One index is a
-// choice; none or several are not (the caller lists them).
+// The players a text names: the player on the line of the input file with that number, else
+// the player whose name it is, else every player whose name begins with it. Names are compared
+// without regard to the case of ASCII letters. One index is a choice; none or several are not (the
+// caller lists them).
 [[nodiscard]] std::vector<std::uint32_t> playersNamed(const TournamentTable& table,
                                                       std::string_view text);
 

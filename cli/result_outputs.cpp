@@ -34,13 +34,15 @@ std::optional<std::uint32_t> chooseExplainedPlayer(const TournamentTable& table,
     const std::vector<std::uint32_t> players = playersNamed(table, text);
     if (players.size() == 1) return players.front();
     if (players.empty()) {
-        err << "rptiebreaks-cli: no player is named \"" << text << "\"\n";
+        err << "rptiebreaks-cli: no player is named \"" << text
+            << "\", nor stands on a line of "
+               "that number\n";
         return std::nullopt;
     }
     err << "rptiebreaks-cli: \"" << text << "\" names " << players.size() << " players:\n";
     for (const std::uint32_t player : players)
         err << "  " << numberedName(table, player) << '\n';
-    err << "Give more of the name, or the number in front of it.\n";
+    err << "Give more of the name, or the number of the player's line in the file.\n";
     return std::nullopt;
 }
 

@@ -56,6 +56,7 @@ Json playersJson(const TournamentTable& table, const std::vector<ExplainedRow>& 
             opponents.push_back({{"number", opponent.player + 1}, {"games", opponent.games}});
         list.push_back({
             {"number", i + 1},
+            {"line", table.line(i)},
             {"name", std::string(table.name(i))},
             {"rating", number(table.rating(i))},
             {"points", table.totalPoints(i)},

@@ -1,7 +1,9 @@
 #include "tournament/text_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <new>
 
@@ -34,6 +36,16 @@ std::vector<std::string_view> splitLines(std::string_view text) {
         text.remove_prefix(end + 1);
     }
     return lines;
+}
+
+std::uint32_t lineNumberOf(const std::vector<std::string_view>& lines,
+                           std::string_view line) noexcept {
+    // The lines lie in the text in order, so their first characters' addresses ascend.
+    const auto at = std::lower_bound(
+        lines.begin(), lines.end(), line.data(),
+        [](std::string_view a, const char* b) { return std::less<const char*>()(a.data(), b); });
+    if (at == lines.end() || at->data() != line.data()) return 0;
+    return static_cast<std::uint32_t>(at - lines.begin() + 1);
 }
 
 int parseFileLines(const std::string& path,

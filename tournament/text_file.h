@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@ namespace tiebreak {
 // The lines of text without their line ends ("\n", "\r\n"). A final line end closes the last
 // line rather than opening an empty one; a UTF-8 byte-order mark before the first line is skipped.
 [[nodiscard]] std::vector<std::string_view> splitLines(std::string_view text);
+
+// The number (1 for the first) of the line of lines that line is a view of; 0 for none.
+[[nodiscard]] std::uint32_t lineNumberOf(const std::vector<std::string_view>& lines,
+                                         std::string_view line) noexcept;
 
 // Reads the file at path and hands its lines to parse, whose result it returns: the readers' one
 // way in. ErrorCannotOpenFile when the file cannot be read, ErrorNoMemory when memory runs out

@@ -18,6 +18,7 @@ int TournamentTable::allocate(std::uint32_t n) noexcept {
         gamesPlayed_.assign(n, 0);
         gamesAgainst_.assign(std::size_t{n} * n, 0);
         rounds_.assign(n, {});
+        lines_.assign(n, 0);
     } catch (const std::bad_alloc&) {
         return StatusNoMemory;  // what was created stays owned until release
     }
@@ -37,6 +38,10 @@ int TournamentTable::setName(std::uint32_t i, std::string_view text) noexcept {
 
 void TournamentTable::setRating(std::uint32_t i, double value) noexcept {
     if (i < playerCount_) ratings_[i] = value;
+}
+
+void TournamentTable::setLine(std::uint32_t i, std::uint32_t line) noexcept {
+    if (i < playerCount_) lines_[i] = line;
 }
 
 int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
@@ -99,6 +104,10 @@ std::string_view TournamentTable::name(std::uint32_t i) const noexcept {
 
 double TournamentTable::rating(std::uint32_t i) const noexcept {
     return i < playerCount_ ? ratings_[i] : OutsideTable;
+}
+
+std::uint32_t TournamentTable::line(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? lines_[i] : 0;
 }
 
 double TournamentTable::gamePoints(std::uint32_t i) const noexcept {

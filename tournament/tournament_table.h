@@ -40,6 +40,10 @@ public:
     // Player i's rating in Elo points; ignored for i >= playerCount.
     void setRating(std::uint32_t i, double value) noexcept;
 
+    // The line of the input file (1 for the first) that holds player i; ignored for i >=
+    // playerCount.
+    void setLine(std::uint32_t i, std::uint32_t line) noexcept;
+
     // Adds one round of player i's line: a played result with a known opponent counts a game and
     // links the two; the points go by result. StatusOutOfRange for a player or opponent beyond the
     // table; StatusInvalidArgument for a negative opponent other than NoOpponent, for a played
@@ -57,6 +61,8 @@ public:
     // Per-player reads with the index tested: "" for a name, -2 for a number outside the table.
     [[nodiscard]] std::string_view name(std::uint32_t i) const noexcept;
     [[nodiscard]] double rating(std::uint32_t i) const noexcept;
+    // 0 when the table was not read from a file (or for a number outside the table).
+    [[nodiscard]] std::uint32_t line(std::uint32_t i) const noexcept;
     [[nodiscard]] double gamePoints(std::uint32_t i) const noexcept;
     [[nodiscard]] double totalPoints(std::uint32_t i) const noexcept;
     [[nodiscard]] std::int64_t gamesPlayed(std::uint32_t i) const noexcept;
@@ -85,6 +91,7 @@ private:
     std::vector<double> gamePoints_;
     std::vector<double> totalPoints_;
     std::vector<std::vector<RecordedRound>> rounds_;
+    std::vector<std::uint32_t> lines_;
 };
 
 }  // namespace tiebreak

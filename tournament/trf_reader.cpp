@@ -132,6 +132,7 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
         table.setRating(player,
                         ratingOf(columns(record, RatingColumn, RatingWidth), eloForUnrated));
         readRounds(table, player, record);
+        table.setLine(player, lineNumberOf(lines, record));
     }
     return StatusOk;
 }

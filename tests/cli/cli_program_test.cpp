@@ -202,6 +202,17 @@ TEST_F(CliProgram, WebPageEscapesNamesAndFollowsTheTable) {
     }
 }
 
+// A player chosen by the line of the file that holds him: the third player of the crosstable,
+// whose header is its third line.
+TEST_F(CliProgram, ExplanationOfThePlayerOnALine) {
+    const Finished finished = run({"--explain", "6", "four_rounds.txt"});
+    EXPECT_EQ(finished.status, 0) << finished.err;
+    EXPECT_EQ(finished.out.rfind("3 Smith, J. \"Jack\" (line 6): 2.5 points, 4 games played\n", 0),
+              0u)
+        << finished.out;
+    EXPECT_EQ(fs::directory_iterator(dir)->path().filename(), "four_rounds.txt") << "no .csv";
+}
+
 struct FailureCase {
     const char* name;
     std::vector<std::string> arguments;

@@ -91,6 +91,7 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
         const nlohmann::json& player = document["players"][i];
         const std::string what = "player " + std::to_string(i + 1);
         EXPECT_EQ(player["name"].get<std::string>(), table.name(i)) << what;
+        EXPECT_EQ(player["line"].get<std::uint32_t>(), table.line(i)) << what;
         EXPECT_EQ(bits(player["points"]), bits(table.totalPoints(i))) << what;
         EXPECT_EQ(bits(player["rating"]), bits(table.rating(i))) << what;
         std::int64_t games = 0;
