@@ -96,10 +96,10 @@ void writeRivals(std::ostream& out, const TournamentTable& table, const Explaine
         << " values of the opponents, one per game, without the " << row.worst << " worst and "
         << row.best << " best\n";
     const long size = static_cast<long>(r.entries.size());
-    if (r.missedGames > 0 && row.worst > 0) {
-        out << "  " << r.missedGames
-            << " game(s) fewer than the most anyone played count as worst rivals already taken "
-               "out\n";
+    // Missed games stand for worst rivals, as many of them as the row takes out.
+    if (const long missed = std::min<long>(r.missedGames, row.worst); missed > 0) {
+        out << "  " << missed
+            << " game(s) fewer than the most anyone played count as worst rivals taken out\n";
     }
     writeEntries(out, table, "taken out as worst", r, 0, std::min(r.low, size));
     writeEntries(out, table, "taken out as best", r, std::max(r.end, r.low), size);
