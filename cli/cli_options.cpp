@@ -52,11 +52,21 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                        "a method row, up to four times, in order: rp, rb (no modification), "
                        "rp:avg:W:B, rb:avg:W:B (rivals average without W worst and B best)")
             ->take_all();
+    auto* explain = app.add_option("--explain", options.explain,
+                                   "print the breakdown of one player's values; PLAYER is a "
+                                   "name, the start of one, or the line of the file that "
+                                   "holds the player");
+    auto* json = app.add_option("--json", options.json,
+                                "write the whole result as JSON there (- for standard output)");
+    auto* html = app.add_option("--html", options.html, "write the results as a web page there");
     app.add_option("--simple", simple,
                    "the simple run, sorted by rp, ma (rivals without the "
                    "worst) or none")
         ->check(CLI::IsMember({"rp", "ma", "none"}))
-        ->excludes(tiebreak);
+        ->excludes(tiebreak)
+        ->excludes(explain)
+        ->excludes(json)
+        ->excludes(html);
     app.add_option("--elo", options.elo, "Elo for unrated players")->check(CLI::Range(0, 9999));
     app.add_flag("--no-sort", noSort, "keep crosstable order");
     app.add_flag("--no-headings", noHeadings, "omit the heading line");

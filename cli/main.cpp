@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -10,6 +11,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/console_platform.h"
+#include "cli/result_outputs.h"
 #include "runs/error_messages.h"
 #include "runs/platform.h"
 #include "runs/replaced_file.h"
@@ -144,9 +146,22 @@ int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& 
     TournamentTable table;
     std::string reason;
     const int read = readTournament(table, run.inputPath, run.eloForUnrated, &reason);
-    return runAdvancedAnalysis(notices, opener, run, log, table, read, reason) == RunFinished
-               ? CliSuccess
-               : CliRunFailed;
+    std::optional<std::uint32_t> player;
+    if (read == 0 && !options.explain.empty()) {
+        player = chooseExplainedPlayer(table, options.explain, std::cerr);
+        if (!player) return CliUsageError;
+    }
+    // An explanation alone writes no spreadsheet, unless --output asks for one.
+    std::ostream nowhere(nullptr);
+    if (player && options.output.empty()) run.plainTable = &nowhere;
+    AdvancedRunResult result;
+    const bool outputs = player || !options.json.empty() || !options.html.empty();
+    if (outputs) run.result = &result;
+    if (runAdvancedAnalysis(notices, opener, run, log, table, read, reason) != RunFinished) {
+        return CliRunFailed;
+    }
+    return outputs ? writeResultOutputs(options, run, table, result, player, notices, std::cout)
+                   : CliSuccess;
 }
 
 }  // namespace

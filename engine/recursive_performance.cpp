@@ -35,13 +35,17 @@ constexpr std::array<double, 101> RatingDifferenceTable = makeRatingDifferenceTa
 
 }  // namespace
 
-double ratingDifference(double score, std::uint32_t games) noexcept {
-    if (games == 0) return score / 0.0;
-    // Whole percentage, halves rounded up. A consistent table keeps score within 0..games; the
-    // bounds only guard the table against an inconsistent one (and a not-a-number score).
+int wholePercentage(double score, std::uint32_t games) noexcept {
+    // Halves rounded up. A consistent table keeps score within 0..games; the bounds only guard
+    // the conversion table against an inconsistent one (and a not-a-number score).
     const double percent = score * 100.0 / static_cast<double>(games) + 0.5;
     const double bounded = percent > 0.0 ? std::min(percent, 100.0) : 0.0;
-    return RatingDifferenceTable[static_cast<std::size_t>(bounded)];
+    return static_cast<int>(bounded);
+}
+
+double ratingDifference(double score, std::uint32_t games) noexcept {
+    if (games == 0) return score / 0.0;
+    return RatingDifferenceTable[static_cast<std::size_t>(wholePercentage(score, games))];
 }
 
 bool hasConverged(const TournamentTable& table, std::span<const double> next,

@@ -8,26 +8,24 @@
 
 #include "engine/memory_guard.h"
 #include "engine/opponent_lists.h"
+#include "engine/rival_trimming.h"
 #include "engine/tie_break.h"
 
 namespace tiebreak {
 
-namespace {
-
-// Ascending, with not-a-number values after all others, so that the order stays a strict weak
-// ordering whatever the values hold.
-bool ascending(double a, double b) noexcept {
+bool ascendingValue(double a, double b) noexcept {
     return a < b || (!std::isnan(a) && std::isnan(b));
 }
 
-}  // namespace
+TrimmedRange trimmedRange(long entries, long rounds, int dropWorst, int dropBest) noexcept {
+    const long worst = std::max(dropWorst, 0);
+    const long best = std::max(dropBest, 0);
+    return {std::max(worst - (rounds - entries), 0L), entries - best};
+}
 
 int trimmedRivalsAverage(const TournamentTable& table, std::span<double> out,
                          std::span<const double> values, int dropWorst, int dropBest) noexcept {
     assert(out.data() != values.data());
-    // A negative number of rivals to drop would reach past the entries; it drops none.
-    const long worst = std::max(dropWorst, 0);
-    const long best = std::max(dropBest, 0);
     const long rounds = table.maxGamesPlayed();
     return guardMemory(StatusNoMemory, [&] {
         const OpponentLists lists(table);
@@ -43,19 +41,17 @@ int trimmedRivalsAverage(const TournamentTable& table, std::span<double> out,
                                values[opponents[k]]);
             }
             // 2. Ascending values.
-            std::sort(entries.begin(), entries.end(), ascending);
-            // 3.-4. Games missed against the most anyone played count as worst rivals already
-            // dropped; the best end is not reduced for them.
-            const long games = static_cast<long>(entries.size());
-            const long low = std::max(worst - (rounds - games), 0L);
-            const long kept = games - low - best;
-            // 5.-6. Nothing left is negative infinity; otherwise the kept entries, summed upward.
+            std::sort(entries.begin(), entries.end(), ascendingValue);
+            // 3.-6. Nothing kept is negative infinity; otherwise the kept entries, summed upward.
+            const TrimmedRange range =
+                trimmedRange(static_cast<long>(entries.size()), rounds, dropWorst, dropBest);
+            const long kept = range.end - range.low;
             if (kept <= 0) {
                 out[i] = -std::numeric_limits<double>::infinity();
                 continue;
             }
             double sum = 0.0;
-            for (long k = low; k < games - best; ++k)
+            for (long k = range.low; k < range.end; ++k)
                 sum += entries[static_cast<std::size_t>(k)];
             out[i] = sum / static_cast<double>(kept);
         }

@@ -10,20 +10,27 @@
 
 namespace tiebreak {
 
+double centringConstant(const TournamentTable& table, std::span<const double> terms) noexcept {
+    const auto games = table.gamesPlayed();
+    // Only active players enter the weighted mean, so the not-a-number terms of inactive players
+    // do not spread.
+    double weighted = 0.0;
+    double totalGames = 0.0;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        if (games[i] != 0) weighted += static_cast<double>(games[i]) * terms[i];
+        totalGames += static_cast<double>(games[i]);
+    }
+    return weighted / totalGames;
+}
+
 int centredScoreTerms(const TournamentTable& table, std::span<double> out,
                       ScoreFunction f) noexcept {
     const auto points = table.gamePoints();
     const auto games = table.gamesPlayed();
-    // Every player gets his term, inactive ones too (a not-a-number value), but only active
-    // players enter the weighted mean, so the not-a-number values do not spread.
-    double weighted = 0.0;
-    double totalGames = 0.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
+    // Every player gets his term, inactive ones too (a not-a-number value).
+    for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = f(points[i], games[i]);
-        if (games[i] != 0) weighted += static_cast<double>(games[i]) * out[i];
-        totalGames += static_cast<double>(games[i]);
-    }
-    const double mean = weighted / totalGames;
+    const double mean = centringConstant(table, out);
     for (double& term : out)
         term -= mean;
     return StatusOk;

@@ -21,6 +21,10 @@ using ScoreFunction = double (*)(double score, std::uint32_t games);
 // for the whole percentage score*100/games rounded half up (score / 0.0 for no games).
 [[nodiscard]] double ratingDifference(double score, std::uint32_t games) noexcept;
 
+// The whole percentage whose conversion-table entry ratingDifference takes: score*100/games
+// rounded half up, within 0..100 (games > 0).
+[[nodiscard]] int wholePercentage(double score, std::uint32_t games) noexcept;
+
 // Score function of recursive Bucholz: score / games.
 [[nodiscard]] double scoreFraction(double score, std::uint32_t games) noexcept;
 
@@ -28,6 +32,11 @@ using ScoreFunction = double (*)(double score, std::uint32_t games);
 // active players.
 [[nodiscard]] int centredScoreTerms(const TournamentTable& table, std::span<double> out,
                                     ScoreFunction f) noexcept;
+
+// The centring constant of those terms: the games-weighted mean over the active players of
+// terms[i] = f(gamePoints[i], gamesPlayed[i]).
+[[nodiscard]] double centringConstant(const TournamentTable& table,
+                                      std::span<const double> terms) noexcept;
 
 // out[i] = sum over opponents j of gamesAgainst[i][j] * values[j], divided by gamesPlayed[i].
 [[nodiscard]] int rivalsAverage(const TournamentTable& table, std::span<double> out,

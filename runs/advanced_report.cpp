@@ -16,8 +16,6 @@
 
 namespace tiebreak {
 
-namespace {
-
 std::string rowLabel(const AdvancedRunOptions& options, int row) {
     // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "(" + std::string.
     std::string label = options.method[row] == MethodRecursiveBucholz ? "RB" : "RP";
@@ -30,8 +28,6 @@ std::string rowLabel(const AdvancedRunOptions& options, int row) {
     }
     return label;
 }
-
-}  // namespace
 
 int writeAdvancedReport(const std::string& path, const TournamentTable& table,
                         const std::array<std::vector<double>, AdvancedRowCount>& results,

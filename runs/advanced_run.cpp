@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "engine/system_decomposition.h"
 #include "engine/tie_break.h"
@@ -75,16 +76,18 @@ struct SharedDecomposition {
 // One method: its iterative values, the residual of one more step and the distance to the
 // decomposition's solution, each measure logged and checked.
 std::optional<Failure> computeMethod(const TournamentTable& table, const Method& method,
-                                     std::vector<double>& values, std::vector<double>& scratch,
+                                     MethodOutcome& outcome, std::vector<double>& scratch,
                                      SharedDecomposition& shared, Notices& notices,
                                      std::ostream& log, const PhaseReport& progress) {
     enterPhase(progress, method.phase);
+    std::vector<double>& values = outcome.values;
     values.resize(table.playerCount());
     const int sweeps = method.code == MethodRecursivePerformance
                            ? recursivePerformance(table, values, ratingDifference,
                                                   IterationTolerance, IterationLimit)
                            : recursiveBucholz(table, values, IterationTolerance, IterationLimit);
     if (failed(sweeps)) return Failure{ErrorNoMemory, ""};
+    outcome.sweeps = sweeps;
     // 0 and 1 are what the iteration returns at its limit (and, rarely, after one sweep).
     if (sweeps > 1) {
         log << "\nNumber of iterations of " << method.name << ": " << sweeps << '\n' << std::flush;
@@ -97,6 +100,7 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
         return Failure{ErrorNoMemory, ""};
     }
     const double residual = differenceMeasure(table, scratch, values);
+    outcome.residual = residual;
     warnIfNotConverged(notices, residual);
     log << ResidualLabel << general(residual, 17) << '\n' << std::flush;
 
@@ -113,6 +117,7 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
                            : recursiveBucholzSvd(shared.decomposition, table, scratch, SvdCutoff);
     if (failed(solved)) return Failure{ErrorNoMemory, ""};
     const double distance = differenceMeasure(table, scratch, values);
+    outcome.svdDistance = distance;
     warnIfNotConverged(notices, distance);
     log << SvdLabel << general(distance, 17) << '\n' << std::flush;
     return std::nullopt;
@@ -144,8 +149,8 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     // Row 1 carries the sorting column; only a hand-edited rp.log leaves it without a method.
     if (options.method[0] == RowUnused) return Failure{StatusInvalidArgument, ""};
     std::vector<double> scratch(table.playerCount());
-    std::vector<double> performance;
-    std::vector<double> bucholz;
+    MethodOutcome performance;
+    MethodOutcome bucholz;
     SharedDecomposition shared;
     log << "\nExecuting methods...\n" << std::flush;
     if (usesMethod(options, MethodRecursivePerformance)) {
@@ -170,7 +175,7 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
         }
         results[row].resize(table.playerCount());
         const std::vector<double>& values =
-            options.method[row] == MethodRecursiveBucholz ? bucholz : performance;
+            options.method[row] == MethodRecursiveBucholz ? bucholz.values : performance.values;
         const int status = applyModification(
             table, results[row], values, static_cast<Modification>(options.modification[row]),
             ratingDifference, options.worst[row], options.best[row]);
@@ -208,6 +213,15 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     log << '\n' << std::flush;
     if (options.plainTable == nullptr) openInShell(opener, notices, csv);
     if (options.beep != 0) notices.beep();
+    if (options.result != nullptr) {
+        if (usesMethod(options, MethodRecursivePerformance)) {
+            options.result->performance = std::move(performance);
+        }
+        if (usesMethod(options, MethodRecursiveBucholz)) {
+            options.result->bucholz = std::move(bucholz);
+        }
+        options.result->rows = std::move(results);
+    }
     return std::nullopt;
 }
 

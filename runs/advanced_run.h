@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,21 @@
 namespace tiebreak {
 
 inline constexpr int AdvancedRowCount = 4;
+
+// One method as a run computed it: its iterative values and the measures the log shows.
+struct MethodOutcome {
+    std::vector<double> values;
+    int sweeps = 0;         // the iteration's result: a count; 0 or 1 read as the limit reached
+    double residual = 0.0;  // one more step of the map against the values
+    std::optional<double> svdDistance;  // the direct solution against them; none when skipped
+};
+
+// The numbers of a finished advanced run, for outputs beyond the results table.
+struct AdvancedRunResult {
+    std::optional<MethodOutcome> performance;  // present when a row uses the method
+    std::optional<MethodOutcome> bucholz;
+    std::array<std::vector<double>, AdvancedRowCount> rows;  // empty for an unused row
+};
 
 // What the advanced dialog's driver hands to the run, with method and modification codes.
 struct AdvancedRunOptions {
@@ -36,6 +52,8 @@ struct AdvancedRunOptions {
     std::ostream* plainTable = nullptr;
     // Told each phase of the run as it starts, on the run's thread.
     PhaseReport progress;
+    // When set, a finished run leaves its numbers here.
+    AdvancedRunResult* result = nullptr;
 };
 
 // The run after the driver has read the crosstable into table with result readResult (and, for
@@ -47,6 +65,10 @@ struct AdvancedRunOptions {
                                              const AdvancedRunOptions& options, std::ostream& log,
                                              const TournamentTable& table, int readResult,
                                              const std::string& readReason = {});
+
+// The row's heading in the results table: "RP" or "RB", followed by "(A(W-B))" for a rivals
+// average.
+[[nodiscard]] std::string rowLabel(const AdvancedRunOptions& options, int row);
 
 // The results table of an advanced run: name, points and one column per used row, row 1's
 // column first. 0, ErrorCannotOpenFile or ErrorNoMemory.

@@ -162,6 +162,7 @@ int readCrosstableLines(TournamentTable& table, const std::vector<std::string_vi
         const int status =
             readPlayer(table, player, lines[headerLine + 1 + player], columns, eloForUnrated);
         if (failed(status)) return status;
+        table.setLine(player, static_cast<std::uint32_t>(headerLine + 2 + player));
     }
     return StatusOk;
 }

@@ -1,7 +1,9 @@
 #include "tournament/text_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <new>
 

@@ -17,6 +17,8 @@ int TournamentTable::allocate(std::uint32_t n) noexcept {
         totalPoints_.assign(n, 0.0);
         gamesPlayed_.assign(n, 0);
         gamesAgainst_.assign(std::size_t{n} * n, 0);
+        rounds_.assign(n, {});
+        lines_.assign(n, 0);
     } catch (const std::bad_alloc&) {
         return StatusNoMemory;  // what was created stays owned until release
     }
@@ -42,12 +44,24 @@ void TournamentTable::setTotalPoints(std::uint32_t i, double value) noexcept {
     if (i < playerCount_) totalPoints_[i] = value;
 }
 
+void TournamentTable::setLine(std::uint32_t i, std::uint32_t line) noexcept {
+    if (i < playerCount_) lines_[i] = line;
+}
+
 int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
                                  RoundResult result) noexcept {
-    // The opponent is compared as a signed number: NoOpponent and other negatives pass here.
-    if (i >= playerCount_ || opponent >= static_cast<std::int64_t>(playerCount_)) {
-        return StatusOutOfRange;
+    if (i >= playerCount_) return StatusOutOfRange;
+    // Every cell keeps its round's place, a refused one too, so that later rounds keep their
+    // numbers.
+    const bool known = opponent >= 0 && opponent < static_cast<std::int64_t>(playerCount_);
+    try {
+        rounds_[i].push_back(
+            {known ? opponent : NoOpponent, result, known && static_cast<int>(result) > 0});
+    } catch (const std::bad_alloc&) {
+        return StatusNoMemory;
     }
+    // The opponent is compared as a signed number: NoOpponent and other negatives pass here.
+    if (opponent >= static_cast<std::int64_t>(playerCount_)) return StatusOutOfRange;
     if (opponent < 0 && opponent != NoOpponent) return StatusInvalidArgument;
     const bool hasOpponent = opponent >= 0;
     if (hasOpponent && static_cast<int>(result) > 0) {
@@ -96,6 +110,10 @@ double TournamentTable::rating(std::uint32_t i) const noexcept {
     return i < playerCount_ ? ratings_[i] : OutsideTable;
 }
 
+std::uint32_t TournamentTable::line(std::uint32_t i) const noexcept {
+    return i < playerCount_ ? lines_[i] : 0;
+}
+
 double TournamentTable::gamePoints(std::uint32_t i) const noexcept {
     return i < playerCount_ ? gamePoints_[i] : OutsideTable;
 }
@@ -111,6 +129,11 @@ std::int64_t TournamentTable::gamesPlayed(std::uint32_t i) const noexcept {
 std::int64_t TournamentTable::gamesAgainst(std::uint32_t i, std::uint32_t j) const noexcept {
     if (i >= playerCount_ || j >= playerCount_) return OutsideTable;
     return gamesAgainst_[std::size_t{i} * playerCount_ + j];
+}
+
+std::span<const RecordedRound> TournamentTable::rounds(std::uint32_t i) const noexcept {
+    if (i >= playerCount_) return {};
+    return rounds_[i];
 }
 
 std::span<const std::uint32_t> TournamentTable::gamesAgainstRow(std::uint32_t i) const noexcept {

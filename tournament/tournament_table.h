@@ -10,6 +10,14 @@
 
 namespace tiebreak {
 
+// One round cell of a player's line as the table took it: the opponent (NoOpponent when the cell
+// names none, or one beyond the table), the result, and whether it counted as a played game.
+struct RecordedRound {
+    std::int32_t opponent = NoOpponent;
+    RoundResult result = ResultUnplayedLoss;
+    bool played = false;
+};
+
 // The read tournament: per player (0-based index in file order) the name, the rating, the points
 // and the played games, and the dense games-against matrix. Only played games with a known
 // opponent link two players; every point counts in totalPoints. Each player's line updates only
@@ -32,6 +40,10 @@ public:
     // Player i's rating in Elo points; ignored for i >= playerCount.
     void setRating(std::uint32_t i, double value) noexcept;
 
+    // The line of the input file (1 for the first) that holds player i; ignored for i >=
+    // playerCount.
+    void setLine(std::uint32_t i, std::uint32_t line) noexcept;
+
     // Adds one round of player i's line: a played result with a known opponent counts a game and
     // links the two; the points go by result. StatusOutOfRange for a player or opponent beyond the
     // table; StatusInvalidArgument for a negative opponent other than NoOpponent, for a played
@@ -53,6 +65,8 @@ public:
     // Per-player reads with the index tested: "" for a name, -2 for a number outside the table.
     [[nodiscard]] std::string_view name(std::uint32_t i) const noexcept;
     [[nodiscard]] double rating(std::uint32_t i) const noexcept;
+    // 0 when the table was not read from a file (or for a number outside the table).
+    [[nodiscard]] std::uint32_t line(std::uint32_t i) const noexcept;
     [[nodiscard]] double gamePoints(std::uint32_t i) const noexcept;
     [[nodiscard]] double totalPoints(std::uint32_t i) const noexcept;
     [[nodiscard]] std::int64_t gamesPlayed(std::uint32_t i) const noexcept;
@@ -67,6 +81,9 @@ public:
     }
     // Row i of the games-against matrix (playerCount counts); empty for i outside the table.
     [[nodiscard]] std::span<const std::uint32_t> gamesAgainstRow(std::uint32_t i) const noexcept;
+    // Player i's round cells in the order recordRound received them, round 1 first, refused
+    // cells included; empty for i outside the table.
+    [[nodiscard]] std::span<const RecordedRound> rounds(std::uint32_t i) const noexcept;
 
 private:
     std::vector<std::string> names_;
@@ -77,6 +94,8 @@ private:
     std::vector<double> ratings_;
     std::vector<double> gamePoints_;
     std::vector<double> totalPoints_;
+    std::vector<std::vector<RecordedRound>> rounds_;
+    std::vector<std::uint32_t> lines_;
 };
 
 }  // namespace tiebreak

@@ -236,6 +236,7 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
             return status;
         if (const int status = takeScore(table, player, record, reason); failed(status))
             return status;
+        table.setLine(player, static_cast<std::uint32_t>(record.lineIndex() + 1));
     }
     return StatusOk;
 }

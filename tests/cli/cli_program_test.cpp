@@ -10,6 +10,7 @@
 #include <iterator>
 #include <random>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,44 @@ TEST_F(CliProgram, ResultsThatCannotBeOpenedAreNamed) {
                                 "\nbut no program could be started to open them.\n");
 }
 
+// A name holding markup shows as text on the web page, whose players stand in the order of the
+// results table of the same run; the page names nothing from outside.
+TEST_F(CliProgram, WebPageEscapesNamesAndFollowsTheTable) {
+    std::string crosstable = readText(dir / "four_rounds.txt");
+    const std::string name = "O'Neill, Kate";
+    crosstable.replace(crosstable.find(name), name.size(), "<script>alert(1)</script> & Co");
+    std::ofstream(dir / "markup.txt", std::ios::binary) << crosstable;
+    const Finished finished = run({"-t", "rb", "-t", "rp:avg:1:0", "--html", "page.html", "-o", "-",
+                                   "--no-headings", "markup.txt"});
+    EXPECT_EQ(finished.status, 0) << finished.err;
+    const std::string page = readText(dir / "page.html");
+    EXPECT_NE(page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; Co"), std::string::npos);
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_EQ(page.find("src="), std::string::npos);
+    EXPECT_EQ(page.find("href="), std::string::npos);
+
+    std::istringstream table(finished.out);
+    std::size_t previous = 0;
+    for (std::string line; std::getline(table, line);) {
+        const std::string start = line.front() == '<' ? "&lt;script&gt;" : line.substr(0, 4);
+        const std::size_t at = page.find("<summary>" + start);
+        ASSERT_NE(at, std::string::npos) << line;
+        EXPECT_GT(at, previous) << line;
+        previous = at;
+    }
+}
+
+// A player chosen by the line of the file that holds him: the third player of the crosstable,
+// whose header is its third line.
+TEST_F(CliProgram, ExplanationOfThePlayerOnALine) {
+    const Finished finished = run({"--explain", "6", "four_rounds.txt"});
+    EXPECT_EQ(finished.status, 0) << finished.err;
+    EXPECT_EQ(finished.out.rfind("3 Smith, J. \"Jack\" (line 6): 2.5 points, 4 games played\n", 0),
+              0u)
+        << finished.out;
+    EXPECT_EQ(fs::directory_iterator(dir)->path().filename(), "four_rounds.txt") << "no .csv";
+}
+
 struct FailureCase {
     const char* name;
     std::vector<std::string> arguments;
@@ -257,7 +296,12 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     "It was not possible to generate an output file. Check that file\n"
                     "nowhere/x.csv\nhas not been opened with another application.\n"},
-        FailureCase{"UsageError", {"-t", "rp:avg:1", "four_rounds.txt"}, 2, "rptiebreaks-cli: "}),
+        FailureCase{"UsageError", {"-t", "rp:avg:1", "four_rounds.txt"}, 2, "rptiebreaks-cli: "},
+        FailureCase{"PlayerNameThatFitsTwo",
+                    {"--explain", "ab", "four_rounds.txt"},
+                    2,
+                    "rptiebreaks-cli: \"ab\" names 2 players:\n  4 Abercrombie-Fitzgerald, "
+                    "Maria\n  9 Absent, Never\n"}),
     RowName{});
 
 }  // namespace
