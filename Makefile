@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DRPT_WERROR=ON
 endif
 
-.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows windows-package test-windows format
+.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows windows-package test-windows format test-mutants
 
 FUZZ_SECONDS ?= 60
 
@@ -21,6 +21,11 @@ configure: deps
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Plants each fault of tests/mutants/faults.tsv alone in a scratch copy (build-mutants/) and
+# prints which tests catch it; not part of test, since it rebuilds once per fault.
+test-mutants: deps
+	tests/mutants/run-mutants build-mutants
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
