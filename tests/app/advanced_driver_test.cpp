@@ -66,7 +66,7 @@ TEST_F(AdvancedDriver, FinishedRunWritesIndexesAndTheNextStartShowsThem) {
     EXPECT_FALSE(notices.threads.empty());
     EXPECT_EQ(notices.threads,
               std::vector<std::thread::id>(notices.threads.size(), std::this_thread::get_id()));
-    EXPECT_EQ(opener.threads, std::vector<std::thread::id>{std::this_thread::get_id()});
+    EXPECT_EQ(notices.openerThreads, std::vector<std::thread::id>{std::this_thread::get_id()});
 
     advanced.answers = {{DialogCancel}};
     app.runModeLoop(settingsPath);
@@ -95,24 +95,6 @@ TEST_F(AdvancedDriver, FailedRunBringsTheDialogBackWithTheAcceptedOptions) {
     EXPECT_EQ(advanced.shown[1], expected);
     EXPECT_TRUE(startsWith(settings(), "Kavex options\nAdvanced:\n<none>\nMethods: 0 -1 1 -1 \n"));
     EXPECT_NE(settings().find("Unsuitable input file.\n"), std::string::npos) << settings();
-}
-
-TEST_F(AdvancedDriver, RetryRewritesTheHeader) {
-    const std::string first = dir.file("first.txt");
-    const std::string second = dir.file("second.txt");
-    advanced.answers = {{DialogOk, [&](AdvancedDialogValues& v) { v.inputFile = first; }},
-                        {DialogOk,
-                         [&](AdvancedDialogValues& v) {
-                             v.inputFile = second;
-                             v.eloText = "1700";
-                         }},
-                        {DialogCancel}};
-    EXPECT_EQ(app.runAdvancedMode(settingsPath), ModeExit);
-    EXPECT_EQ(events, (Events{"advanced dialog", cannotOpen(first), "advanced dialog",
-                              cannotOpen(second), "advanced dialog"}));
-    EXPECT_EQ(advanced.shown[2].inputFile, second);
-    EXPECT_EQ(advanced.shown[2].eloText, "1700");
-    EXPECT_EQ(settings().rfind("Kavex options"), 0u) << settings();
 }
 
 TEST_F(AdvancedDriver, LessOptionsSwitchesWithoutWritingTheSettings) {

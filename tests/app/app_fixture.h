@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "app/tie_break_app.h"
-#include "tests/app/recording_notices.h"
 #include "tests/app/scripted_views.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/recording_notices.h"
+#include "tests/support/temp_files.h"
 
 namespace tiebreak {
 
@@ -30,10 +30,9 @@ protected:
     ScriptedAdvancedOptions advanced{events, "advanced dialog"};
     ScriptedFiles files{events};
     RecordingNotices notices{events};
-    RecordingOpener opener{events};
     WaitingProgress progress;
     std::ostringstream diagnostics;
-    CTieBreakApp app{{simple, advanced, files, notices, opener, progress}, diagnostics};
+    CTieBreakApp app{{simple, advanced, files, notices, notices, progress}, diagnostics};
 
 private:
     std::filesystem::path previous_;

@@ -25,36 +25,6 @@ TEST_F(AppFixture, FirstStartWithoutSettingsShowsTheSimpleDefaults) {
     EXPECT_FALSE(std::filesystem::exists(settingsPath)) << "Cancel must not create rp.log";
 }
 
-struct StartCase {
-    const char* name;
-    std::string settings;
-    const char* firstDialog;
-};
-
-void PrintTo(const StartCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class StartMode : public AppFixture, public ::testing::WithParamInterface<StartCase> {};
-
-TEST_P(StartMode, ComesFromTheHeaderAndCancelLeavesItAlone) {
-    writeText(settingsPath, GetParam().settings);
-    simple.answers = {{DialogCancel}};
-    advanced.answers = {{DialogCancel}};
-    app.runModeLoop(settingsPath);
-    EXPECT_EQ(events, (Events{GetParam().firstDialog}));
-    EXPECT_EQ(readText(settingsPath), GetParam().settings);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Headers, StartMode,
-    ::testing::Values(
-        StartCase{"Advanced", "Kavex options\nAdvanced:\n<none>\n", "advanced dialog"},
-        StartCase{"Simple", "Kavex options\nSimple:\nSorting: 1\nElo: 1400\n", "simple dialog"},
-        StartCase{"TitleWithTrailingBlank", "Kavex options \nAdvanced:\n", "simple dialog"},
-        StartCase{"ForeignFile", "Number of iterations\n", "simple dialog"}),
-    [](const auto& row) { return std::string(row.param.name); });
-
 TEST_F(AppFixture, SwitchButtonsCycleWithoutWritingTheSettings) {
     const std::string header = "Kavex options\nSimple:\nSorting: 2\nElo: 1500\n";
     writeText(settingsPath, header);
@@ -94,17 +64,6 @@ TEST_F(AppFixture, UnreadableWorkingDirectoryEndsTheProgramWithAMessage) {
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(diagnostics.str().rfind("rptiebreaks: cannot read the working directory", 0), 0u)
         << diagnostics.str();
-}
-
-TEST(MethodCodes, FollowTheListItems) {
-    EXPECT_EQ(toMethodCode(ItemRecursivePerformance), MethodRecursivePerformance);
-    EXPECT_EQ(toMethodCode(ItemRecursiveBucholz), MethodRecursiveBucholz);
-    EXPECT_EQ(toModificationCode(ItemNoModification), ModificationNone);
-    EXPECT_EQ(toModificationCode(ItemRivalsAverage), ModificationRivalsAverage);
-    for (int unused : {NoSelection, ItemDelete, 7}) {
-        EXPECT_EQ(toMethodCode(unused), RowUnused) << unused;
-        EXPECT_EQ(toModificationCode(unused), RowUnused) << unused;
-    }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/settings_log.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/temp_files.h"
 
 namespace tiebreak {
 namespace {

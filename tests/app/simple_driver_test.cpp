@@ -47,33 +47,6 @@ TEST_F(SimpleDriver, FinishedRunOpensTheCsvBesideTheInputAndTheNextStartShowsIts
     EXPECT_EQ(simple.shown.back(), (SimpleDialogValues{SortingNone, "1500"}));
 }
 
-// A .csv crosstable keeps its content: the results are named apart, rp.log says so, and when no
-// program opens them a notice says where they are.
-TEST_F(SimpleDriver, CsvInputIsKeptAndTheResultsAreFound) {
-    simple.answers = {{DialogOk}};
-    files.answers = {crosstable("tourney.csv", "tourney")};
-    const std::string input = readText(dir.file("tourney.csv"));
-    opener.opens = false;
-    EXPECT_EQ(app.runSimpleMode(settingsPath), ModeExit);
-    const std::string results = dir.file("tourney-tiebreaks.csv");
-    EXPECT_EQ(events, (Events{"simple dialog", OpenFile, "open: " + results,
-                              "notice: The results were written to\n" + results +
-                                  "\nbut no program could be started to open them.",
-                              "beep"}));
-    EXPECT_EQ(readText(dir.file("tourney.csv")), input);
-    EXPECT_TRUE(std::filesystem::is_regular_file(results));
-    EXPECT_NE(settings().find("Results file: " + results), std::string::npos) << settings();
-    EXPECT_EQ(progress.waits, 1);
-}
-
-TEST_F(SimpleDriver, EmptyEloAndANameWithoutExtension) {
-    simple.answers = {{DialogOk, [](SimpleDialogValues& v) { v.eloText.clear(); }}};
-    files.answers = {crosstable("open", "open")};
-    EXPECT_EQ(app.runSimpleMode(settingsPath), ModeExit);
-    EXPECT_EQ(events[2], "open: " + dir.file("open.csv"));
-    EXPECT_EQ(settings().substr(0, simpleHeader(0, 0).size()), simpleHeader(0, 0));
-}
-
 TEST_F(SimpleDriver, CancellingTheFileChoiceEndsWithoutWritingTheSettings) {
     simple.answers = {{DialogOk}};
     EXPECT_EQ(app.runSimpleMode(settingsPath), ModeExit);

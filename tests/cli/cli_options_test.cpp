@@ -36,17 +36,11 @@ TEST_P(UsageError, GivesStatusTwoWithTheUsageLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UsageError,
-    ::testing::Values(UsageCase{"NoCrosstable", {}}, UsageCase{"UnknownMethod", {"-t", "rq", "x"}},
-                      UsageCase{"TwoDigitCount", {"-t", "rp:avg:10:0", "x"}},
+    ::testing::Values(UsageCase{"TwoDigitCount", {"-t", "rp:avg:10:0", "x"}},
                       UsageCase{"MissingBest", {"-t", "rb:avg:1", "x"}},
-                      UsageCase{"OtherModification", {"-t", "rp:max:1:0", "x"}},
                       UsageCase{"FiveRows",
                                 {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}},
-                      UsageCase{"UnknownSorting", {"--simple", "rb", "x"}},
-                      UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
-                      UsageCase{"EloNotANumber", {"--elo", "high", "x"}},
-                      UsageCase{"UnknownOption", {"--fast", "x"}},
-                      UsageCase{"TwoCrosstables", {"x", "y"}}),
+                      UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}}),
     RowName{});
 
 TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
@@ -66,18 +60,6 @@ TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
     EXPECT_FALSE(options.simple.has_value());
 }
 
-TEST(CommandLine, DefaultsAreOneRecursivePerformanceRowSortedWithHeadings) {
-    CliOptions options;
-    std::ostringstream out;
-    EXPECT_EQ(parseCommandLine({"cross.txt"}, options, out, out), std::nullopt);
-    EXPECT_EQ(options.method[0], MethodRecursivePerformance);
-    EXPECT_EQ(options.method[1], RowUnused);
-    EXPECT_EQ(options.elo, 1400);
-    EXPECT_TRUE(options.sort && options.headings);
-    EXPECT_FALSE(options.open || options.beep);
-    EXPECT_EQ(options.output + options.log, "");
-}
-
 TEST(CommandLine, SimpleRunWithEveryOtherOption) {
     CliOptions options;
     std::ostringstream out;
@@ -92,19 +74,6 @@ TEST(CommandLine, SimpleRunWithEveryOtherOption) {
     EXPECT_EQ(options.log, "-");
     EXPECT_TRUE(options.open && options.beep);
     EXPECT_EQ(options.crosstable, "my file.txt");
-}
-
-TEST(CommandLine, HelpAndVersionEndWithSuccess) {
-    CliOptions options;
-    std::ostringstream help;
-    std::ostringstream err;
-    EXPECT_EQ(parseCommandLine({"--help"}, options, help, err), std::optional<int>(CliSuccess));
-    EXPECT_NE(help.str().find("--tiebreak"), std::string::npos);
-    std::ostringstream version;
-    EXPECT_EQ(parseCommandLine({"--version"}, options, version, err),
-              std::optional<int>(CliSuccess));
-    EXPECT_EQ(version.str().rfind("rptiebreaks-cli ", 0), 0u) << version.str();
-    EXPECT_EQ(err.str(), "");
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/results_json.h"
-#include "tests/app/recording_notices.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/recording_notices.h"
+#include "tests/support/temp_files.h"
 #include "tools/crosstable_generator.h"
 #include "tournament/crosstable_reader.h"
 #include "tournament/text_file.h"
@@ -66,11 +66,9 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
     run.plainTable = &plain;
     AdvancedRunResult result;
     run.result = &result;
-    std::vector<std::string> events;
-    RecordingNotices notices(events);
-    RecordingOpener opener(events);
+    RecordingNotices notices;
     std::ostringstream log;
-    ASSERT_EQ(runAdvancedAnalysis(notices, opener, run, log, table, 0), RunFinished);
+    ASSERT_EQ(runAdvancedAnalysis(notices, notices, run, log, table, 0), RunFinished);
     std::vector<ExplainedRow> rows;
     ASSERT_EQ(explainRows(table, run, result, rows), StatusOk);
     std::ostringstream out;

@@ -39,34 +39,6 @@ TEST(DegenerateTables, NoActivePlayerGivesNotANumberEverywhere) {
     EXPECT_TRUE(std::isnan(out[0]) && std::isnan(out[1]));
 }
 
-TEST(DegenerateTables, AGameInOneLineOnlyIsNoCrash) {
-    TournamentTable table = tableOfGames({2000, 1900, 1800}, {{1, 2, ResultDraw}});
-    ASSERT_EQ(table.recordRound(0, 1, ResultWin), StatusOk);  // player 1's line does not say it
-    runEverything(table);
-}
-
-TEST(DegenerateTables, EqualScoresConvergeToTheMeanRating) {
-    // Three draws in a triangle: every term is 0 and the level is the mean rating.
-    const TournamentTable table = tableOfGames(
-        {2300, 2000, 1400}, {{0, 1, ResultDraw}, {1, 2, ResultDraw}, {2, 0, ResultDraw}});
-    runEverything(table);
-    std::vector<double> out(3);
-    EXPECT_GT(
-        recursivePerformance(table, out, ratingDifference, IterationTolerance, IterationLimit), 1);
-    for (const double value : out)
-        EXPECT_NEAR(value, 1900.0, 1e-9);
-}
-
-TEST(DegenerateTables, TwoGroupsThatNeverMetReachTheLimit) {
-    const TournamentTable table =
-        tableOfGames({2000, 1900, 1800, 1700}, {{0, 1, ResultWin}, {2, 3, ResultDraw}});
-    runEverything(table);
-    std::vector<double> out(4);
-    EXPECT_EQ(
-        recursivePerformance(table, out, ratingDifference, IterationTolerance, IterationLimit),
-        StatusIterationLimit);
-}
-
 // A double round robin of the hand-solved triangle: every meeting counts twice, so every
 // percentage and every mean stays as in the single round.
 TEST(DegenerateTables, ADoubleRoundHasTheSingleRoundsValues) {

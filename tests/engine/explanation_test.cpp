@@ -170,30 +170,5 @@ TEST(Explanation, EveryValueRecomputedFromItsPieces) {
     }
 }
 
-// The fields hold what the explanations must cope with: unplayed rounds listed in their places,
-// an opponent met twice, players without games.
-TEST(Explanation, FieldsHoldUnplayedRoundsAndDoubleMeetings) {
-    bool unplayed = false;
-    bool twice = false;
-    bool inactive = false;
-    for (const Field& field : Fields) {
-        TournamentTable table;
-        ASSERT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(field.options)), 1400),
-                  StatusOk);
-        for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
-            inactive = inactive || table.gamesPlayed(i) == 0;
-            for (const RecordedRound& round : table.rounds(i)) {
-                unplayed = unplayed || !round.played;
-                twice = twice ||
-                        (round.played &&
-                         table.gamesAgainst(i, static_cast<std::uint32_t>(round.opponent)) == 2);
-            }
-        }
-    }
-    EXPECT_TRUE(unplayed);
-    EXPECT_TRUE(twice);
-    EXPECT_TRUE(inactive);
-}
-
 }  // namespace
 }  // namespace tiebreak

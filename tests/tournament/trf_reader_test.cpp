@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include <unistd.h>
-
+#include "tests/support/temp_files.h"
 #include "tournament/leading_number.h"
 #include "tournament/status_codes.h"
 #include "tournament/text_file.h"
@@ -39,23 +36,6 @@ void expectSymmetric(const TournamentTable& table) {
     }
 }
 
-TEST(TrfReader, RoundRobinWithOneForfeit) {
-    TournamentTable table;
-    const std::string path = TrfDir + "held_round_robin.trf";
-    ASSERT_EQ(readTournament(table, path, 1400), StatusOk);
-    ASSERT_EQ(table.playerCount(), 6u);
-    EXPECT_EQ(table.maxGamesPlayed(), 5u);
-    expectPointsMatchRecords(table, path);
-    expectSymmetric(table);
-    EXPECT_EQ(table.name(0), "Alyx");
-    EXPECT_EQ(table.rating(5), 2000.0);
-    // Round 4, Franck (5) - Helene (6) was forfeited: four games each, the point without a game.
-    EXPECT_EQ(table.gamesPlayed(4), 4);
-    EXPECT_EQ(table.gamesAgainst(4, 5), 0);  // the forfeit was their only meeting
-    EXPECT_EQ(table.gamePoints(5), 0.5);
-    EXPECT_EQ(table.totalPoints(5), 1.5);
-}
-
 TEST(TrfReader, SwissWithByesAndForfeits) {
     TournamentTable table;
     const std::string path = TrfDir + "held_swiss_9.trf";
@@ -76,34 +56,11 @@ TEST(TrfReader, SwissWithByesAndForfeits) {
     EXPECT_EQ(table.gamePoints(11), 1.0);
 }
 
-TEST(TrfReader, UnratedPlayersRulersAndTrailingBlanks) {
-    TournamentTable table;
-    const std::string path = TrfDir + "swiss_with_many_unplayed_rounds.trf";
-    ASSERT_EQ(readTournament(table, path, 1450), StatusOk);
-    ASSERT_EQ(table.playerCount(), 15u);
-    EXPECT_EQ(table.maxGamesPlayed(), 6u);  // nobody played all seven rounds
-    expectPointsMatchRecords(table, path);
-    expectSymmetric(table);
-    EXPECT_EQ(table.name(0), "Player, 1");
-    EXPECT_EQ(table.rating(0), 2240.0);
-    EXPECT_EQ(table.rating(5), 1450.0);  // "0000"
-    // Player 12: H, F, one won game, H, Z, F, Z.
-    EXPECT_EQ(table.gamesPlayed(11), 1);
-    EXPECT_EQ(table.gamePoints(11), 1.0);
-    // Round 1, players 4 and 11 both lost by forfeit: no game, no point.
-    EXPECT_EQ(table.gamesAgainst(3, 10), 0);
-}
-
-// A TRF text written to a temporary file (named per process) and read through the runs' entry
-// point; reason gets the refusal's reason.
-int readText(TournamentTable& table, const std::string& text, std::string* reason = nullptr) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("rpt_trf_test_" + std::to_string(::getpid()) + ".trf"))
-                                 .string();
-    std::ofstream(path, std::ios::binary) << text;
-    const int status = readTournament(table, path, 1400, reason);
-    std::filesystem::remove(path);
-    return status;
+// A TRF text read from a file through the runs' entry point; reason gets the refusal's reason.
+int readFrom(TournamentTable& table, const std::string& text, std::string* reason = nullptr) {
+    const TempDir dir;
+    writeText(dir.file("t.trf"), text);
+    return readTournament(table, dir.file("t.trf"), 1400, reason);
 }
 
 // A player record with the given start number, name, rating and round blocks.
@@ -123,7 +80,7 @@ TEST(TrfReader, RecordsInAnyOrderWithUnratedAndShortBlocks) {
                              "\r\n" + record(1, "Alyx", "2100", "   2 w 1     0 - H     3 b W  ") +
                              "\r\n" + record(3, "Carla", "0000", "   0 - F     2 b D     1 w L") +
                              "\r\nXXR 3\r\n";
-    ASSERT_EQ(readText(table, text), StatusOk);
+    ASSERT_EQ(readFrom(table, text), StatusOk);
     ASSERT_EQ(table.playerCount(), 3u);
     EXPECT_EQ(table.name(0), "Alyx");
     EXPECT_EQ(table.rating(1), 1400.0);
@@ -165,7 +122,7 @@ TEST(TrfReader, ColumnsCountCharactersInUtf8AndBytesOtherwise) {
         hulleman.replace(hulleman.find("Hulleman"), 8, name);
         const std::string text = record(1, "Alyx", "2000", "   2 w 1") + "\n" + hulleman + "\n";
         TournamentTable table;
-        ASSERT_EQ(readText(table, text), StatusOk) << name;
+        ASSERT_EQ(readFrom(table, text), StatusOk) << name;
         EXPECT_EQ(table.name(1), name);
         EXPECT_EQ(table.rating(1), 2100.0);
         EXPECT_EQ(table.gamesPlayed(1), 1) << name;
@@ -181,7 +138,7 @@ TEST(TrfReader, ScoreOfTheRecordAndPointsWithoutAnOpponent) {
     const std::string text = alyx + "\n" + record(2, "Bruno", "2000", "   0 - =     0 - 1") + "\n" +
                              record(3, "Carla", "2000", "   1 b 0") + "\n";
     TournamentTable table;
-    ASSERT_EQ(readText(table, text), StatusOk);
+    ASSERT_EQ(readFrom(table, text), StatusOk);
     EXPECT_EQ(table.gamePoints(0), 1.0);
     EXPECT_EQ(table.totalPoints(0), 2.0);
     EXPECT_EQ(table.gamesPlayed(1), 0);
@@ -192,7 +149,7 @@ TEST(TrfReader, ScoreOfTheRecordAndPointsWithoutAnOpponent) {
     alyx.replace(80, 4, " 0.5");
     std::string reason;
     TournamentTable refused;
-    EXPECT_EQ(readText(refused, "012 Open\n" + alyx + "\n" + record(3, "Carla", "2000", "   1 b 0"),
+    EXPECT_EQ(readFrom(refused, "012 Open\n" + alyx + "\n" + record(3, "Carla", "2000", "   1 b 0"),
                        &reason),
               ErrorCannotOpenFile);
     EXPECT_EQ(reason, "line 2: the score 0.5 is below the 1.0 points of the games played");
@@ -204,7 +161,7 @@ TEST(TrfReader, StartNumbersWithGaps) {
     const std::string one = record(1, "A", "2000", "   4 w 1") + "\n";
     const std::string four = record(4, "D", "2000", "   1 b 0") + "\n";
     TournamentTable table;
-    ASSERT_EQ(readText(table, four + one), StatusOk);
+    ASSERT_EQ(readFrom(table, four + one), StatusOk);
     ASSERT_EQ(table.playerCount(), 2u);
     EXPECT_EQ(table.name(1), "D");
     EXPECT_EQ(table.gamesAgainst(0, 1), 1);
@@ -221,7 +178,7 @@ TEST(TrfReader, StartNumbersWithGaps) {
     for (const auto& [text, expected] : refusals) {
         TournamentTable refused;
         std::string reason;
-        EXPECT_EQ(readText(refused, text, &reason), ErrorCannotOpenFile) << text;
+        EXPECT_EQ(readFrom(refused, text, &reason), ErrorCannotOpenFile) << text;
         EXPECT_EQ(reason, expected);
     }
 }
@@ -229,12 +186,12 @@ TEST(TrfReader, StartNumbersWithGaps) {
 TEST(TrfReader, ContentChoosesTheReader) {
     // A crosstable whose line starts like a player record is still a crosstable.
     TournamentTable crosstable;
-    EXPECT_EQ(readText(crosstable, "001 Open\nNo.;Name;Rtg;1.Rd.;;;x\n1;A;2000;-;-;+\n"), StatusOk);
+    EXPECT_EQ(readFrom(crosstable, "001 Open\nNo.;Name;Rtg;1.Rd.;;;x\n1;A;2000;-;-;+\n"), StatusOk);
     EXPECT_EQ(crosstable.name(0), "A");
     EXPECT_EQ(crosstable.totalPoints(0), 1.0);
     // A file without player records is no TRF file and no crosstable either.
     TournamentTable neither;
-    EXPECT_EQ(readText(neither, "012 Open\n042 2026\nXXR 9\n"), ErrorCannotOpenFile);
+    EXPECT_EQ(readFrom(neither, "012 Open\n042 2026\nXXR 9\n"), ErrorCannotOpenFile);
 }
 
 }  // namespace

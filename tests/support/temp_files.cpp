@@ -1,14 +1,22 @@
-#include "tests/app/temp_dir.h"
+#include "tests/support/temp_files.h"
 
 #include <fstream>
 #include <iterator>
-#include <random>
+
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
 
 namespace tiebreak {
 
 TempDir::TempDir() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("rpt-app-" + std::to_string(seed()));
+    static int made = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("rpt-test-" + std::to_string(getpid()) + "-" + std::to_string(made++));
+    std::filesystem::remove_all(path_);  // left by a crashed process of the same number
     std::filesystem::create_directories(path_);
 }
 
@@ -22,12 +30,13 @@ std::string TempDir::file(const std::string& name) const {
 }
 
 // Text mode, as rp.log is written: on Windows its CRLF line ends read back as '\n'.
-std::string readText(const std::string& path) {
+std::string readText(const std::filesystem::path& path) {
     std::ifstream in(path);
+    if (!in.is_open()) return "(missing)";
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeText(const std::string& path, const std::string& text) {
+void writeText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 

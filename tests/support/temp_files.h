@@ -5,7 +5,8 @@
 
 namespace tiebreak {
 
-// A fresh directory under the system's temporary directory, removed with everything in it.
+// A fresh directory under the system's temporary directory, named after this process (ctest runs
+// the tests of one program in parallel processes), removed with everything in it.
 class TempDir {
 public:
     TempDir();
@@ -21,8 +22,8 @@ private:
     std::filesystem::path path_;
 };
 
-// The whole file read in text mode; empty when it cannot be read.
-[[nodiscard]] std::string readText(const std::string& path);
-void writeText(const std::string& path, const std::string& text);
+// The whole file in text mode; "(missing)" when it cannot be read.
+[[nodiscard]] std::string readText(const std::filesystem::path& path);
+void writeText(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace tiebreak
