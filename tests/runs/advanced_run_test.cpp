@@ -231,9 +231,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "error: Unknown error: -3.\nline 3: no player line follows the header", ""},
         FailureCase{"FirstRowUnused", optionsFor("four_rounds.txt", {{Unused, Unused, 0, 0}}),
                     "error: Unknown error: -3.", ""},
-        FailureCase{"UnknownMethod",
-                    optionsFor("four_rounds.txt", {{Rp, None, 0, 0}, {5, None, 0, 0}}),
-                    "error: Unknown error: -3.", "Error between recursive method and SVD method: "},
         // The folder is to blame, not the input.
         FailureCase{"TableCannotBeWritten", withPaths("nowhere/aux.txt", ""),
                     "error: It was not possible to write in the folder\n<dir>/nowhere\nCheck "

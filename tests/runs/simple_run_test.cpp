@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "runs/spreadsheet.h"
 #include "tests/runs/run_fixture.h"
 #include "tournament/status_codes.h"
 
@@ -72,18 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
     RowName{});
 
 class SimpleRun : public RunFixture {};
-
-TEST_F(SimpleRun, SpreadsheetForBothKindsOfLocale) {
-    std::ostringstream log;
-    ASSERT_EQ(
-        runSimple(Input, Output, simpleRunOptions(SimpleSortingRivalsWithoutWorst, 1400), log), 0);
-    notices.localeSeparators = {',', ';'};
-    ASSERT_EQ(convertToSpreadsheet(Output, "comma.csv", notices), 0);
-    expectGolden(readText("comma.csv"), "simple_decimal_comma.csv");
-    notices.localeSeparators = {'.', ','};
-    ASSERT_EQ(convertToSpreadsheet(Output, "point.csv", notices), 0);
-    expectGolden(readText("point.csv"), "simple_decimal_point.csv");
-}
 
 TEST_F(SimpleRun, ScreenOutputIsTheSameTable) {
     std::ostringstream log;

@@ -58,11 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 class Spreadsheet : public RunFixture {};
 
-TEST_F(Spreadsheet, MissingSourceStillCreatesTheTargetEmpty) {
-    EXPECT_EQ(convertToSpreadsheet("absent.txt", "table.csv", notices), ErrorCannotOpenFile);
-    EXPECT_EQ(readText("table.csv"), "");
-}
-
 TEST_F(Spreadsheet, TheSourceIsRemovedWhateverTheConversionGave) {
     writeText("table.txt", "A;1.0\n");
     EXPECT_EQ(convertAndRemove("table.txt", "nowhere/table.csv", notices), ErrorCannotCreateOutput);
