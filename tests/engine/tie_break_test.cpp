@@ -71,13 +71,6 @@ TEST(TieBreakCore, CentredTermsHaveZeroWeightedSumAndSkipInactivePlayers) {
     EXPECT_NEAR(3 * terms[0] + 2 * terms[1] + terms[2], 0.0, 1e-15);
 }
 
-TEST(TieBreakCore, WeightedNormIgnoresInactivePlayers) {
-    const TournamentTable table = doubleMeeting();
-    EXPECT_EQ(weightedNorm(table, std::vector<double>{0.0, 0.0, 0.0, 5.0}), 0.0);
-    EXPECT_EQ(weightedNorm(table, std::vector<double>{1.0, 2.0, 0.0, 5.0}), std::sqrt(3.0 + 8.0));
-    EXPECT_EQ(weightedNorm(TournamentTable{}, {}), 0.0);
-}
-
 TEST(TieBreakCore, PerformanceStepWithoutValuesStartsFromTheRatings) {
     const TournamentTable table = doubleMeeting();
     std::vector<double> fromRatings(4);

@@ -10,8 +10,6 @@
 namespace tiebreak {
 namespace {
 
-const std::string DataDir = RPT_TEST_DATA_DIR;
-
 constexpr const char* Title = "Open 2026\n";
 constexpr const char* Header = "No.;Name;Rtg;1.Rd.;;;2.Rd.;;\n";
 
@@ -109,18 +107,6 @@ TEST(CrosstableReader, ColumnsComeFromTheHeader) {
     EXPECT_EQ(table.gamePoints(1), 0.0);
 }
 
-TEST(CrosstableReader, LinesAreReadWholeWhateverTheirLength) {
-    TournamentTable table;
-    const std::string longName(400, 'n');
-    const std::string text = std::string(Title) + Header + "1;" + longName + ";2000;2;w;1\n" +
-                             "2;B;1900;1;b;0;;;;;extra;fields;;;\n3;C;1800;2;w;1\n";
-    ASSERT_EQ(read(table, text), StatusOk);
-    ASSERT_EQ(table.playerCount(), 3u);
-    EXPECT_EQ(table.name(0), longName);
-    EXPECT_EQ(table.name(2), "C");
-    EXPECT_EQ(table.gamesAgainst(2, 1), 1);  // the extra fields shifted nothing
-}
-
 TEST(CrosstableReader, LineEndsByteOrderMarkAndBlankLines) {
     const std::string plain = std::string(Title) + Header + "1;A;2000;2;w;x\n2;B;1900;1;b;x\n";
     std::string crlf;
@@ -190,18 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"RoundFieldNeedsExactText", std::string(Title) + "No.;Name;Rtg; 1.Rd.;;;\n1\n",
                     ErrorCannotOpenFile, NoHeader}),
     [](const testing::TestParamInfo<FailureCase>& row) { return std::string(row.param.name); });
-
-TEST(CrosstableReader, WithATitleLineOnePlayerIsEnough) {
-    TournamentTable table;
-    EXPECT_EQ(read(table, std::string(Title) + Header + "1;A;2000;-;-;-\n"), StatusOk);
-    EXPECT_EQ(table.playerCount(), 1u);
-}
-
-TEST(CrosstableReader, MissingFileAndDirectoryCannotBeOpened) {
-    TournamentTable table;
-    EXPECT_EQ(readCrosstable(table, DataDir + "/no_such_file.txt", 1400), ErrorCannotOpenFile);
-    EXPECT_EQ(readCrosstable(table, DataDir, 1400), ErrorCannotOpenFile);
-}
 
 }  // namespace
 }  // namespace tiebreak

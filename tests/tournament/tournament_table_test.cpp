@@ -13,18 +13,6 @@ TournamentTable tableOf(std::uint32_t n) {
     return table;
 }
 
-TEST(TournamentTable, UnplayedResultAgainstNamedOpponentGivesPointsOnly) {
-    TournamentTable table = tableOf(5);
-    EXPECT_EQ(table.recordRound(0, 4, ResultUnplayedWin), StatusOk);
-    EXPECT_EQ(table.recordRound(0, 4, ResultUnplayedDraw), StatusOk);
-    EXPECT_EQ(table.recordRound(0, 4, ResultUnplayedLoss), StatusOk);
-    EXPECT_EQ(table.totalPoints(0), 1.5);
-    EXPECT_EQ(table.gamePoints(0), 0.0);
-    EXPECT_EQ(table.gamesPlayed(0), 0);
-    EXPECT_EQ(table.gamesAgainst(0, 4), 0);
-    EXPECT_EQ(table.maxGamesPlayed(), 0u);
-}
-
 TEST(TournamentTable, PlayedResultsCountGamesAndPoints) {
     TournamentTable table = tableOf(3);
     EXPECT_EQ(table.recordRound(0, 1, ResultWin), StatusOk);
