@@ -101,41 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{"Empty", "", false}),
     [](const auto& row) { return std::string(row.param.name); });
 
-struct SimpleCase {
-    const char* name;
-    std::string text;
-    bool found;
-    SimpleDialogValues expected;
-};
-
-void PrintTo(const SimpleCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class SettingsLogSimple : public SettingsLogTest,
-                          public ::testing::WithParamInterface<SimpleCase> {};
-
-TEST_P(SettingsLogSimple, KeepsDefaultsForWhatCannotBeRead) {
-    writeText(path, GetParam().text);
-    SimpleDialogValues values;
-    EXPECT_EQ(log.readSimpleSection(values), GetParam().found);
-    EXPECT_EQ(values.sortingIndex, GetParam().expected.sortingIndex);
-    EXPECT_EQ(values.eloText, GetParam().expected.eloText);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Headers, SettingsLogSimple,
-    ::testing::Values(
-        SimpleCase{
-            "NoneAnd1500", "Kavex options\nSimple:\nSorting: 2\nElo: 1500\n", true, {2, "1500"}},
-        SimpleCase{
-            "AdvancedHeader", advancedText("a", "1 1 1 1 ", "0 0 0 0 ", PlainRest), false, {}},
-        SimpleCase{"SortingOutOfRange", "K\nSimple:\nSorting: 7\nElo: 1500\n", true, {0, "1500"}},
-        SimpleCase{"EloOfFiveDigits", "K\nSimple:\nSorting: 1\nElo: 12345\n", true, {1, "1400"}},
-        SimpleCase{"SortingNotANumber", "K\nSimple:\nSorting: x\nElo: 1500\n", true, {0, "1400"}},
-        SimpleCase{"EloCutShort", "K\nSimple:\nSorting: 2\n", true, {2, "1400"}}),
-    [](const auto& row) { return std::string(row.param.name); });
-
 struct AdvancedCase {
     const char* name;
     std::string text;
@@ -169,13 +134,6 @@ TEST_P(SettingsLogAdvanced, KeepsDefaultsForWhatCannotBeRead) {
 INSTANTIATE_TEST_SUITE_P(
     Headers, SettingsLogAdvanced,
     ::testing::Values(
-        AdvancedCase{"TwoRowsAndPathWithBlanks",
-                     advancedText("C:/my files/cross 1.txt", "0 1 -1 -1 ", "0 1 -1 -1 ", PlainRest),
-                     [](AdvancedDialogValues& v) {
-                         v.inputFile = "C:/my files/cross 1.txt";
-                         v.methodIndex = {0, 1, -1, -1};
-                         v.modificationIndex = {0, 1, -1, -1};
-                     }},
         // Row 1 cannot show "no method", so it keeps its method and takes its modification. Row 2
         // has a method without a modification, row 3 the reverse, row 4 a method its list does
         // not have (kept: none) with a modification: rows 2 to 4 keep their default pairs.

@@ -183,16 +183,5 @@ TEST(TrfReader, StartNumbersWithGaps) {
     }
 }
 
-TEST(TrfReader, ContentChoosesTheReader) {
-    // A crosstable whose line starts like a player record is still a crosstable.
-    TournamentTable crosstable;
-    EXPECT_EQ(readFrom(crosstable, "001 Open\nNo.;Name;Rtg;1.Rd.;;;x\n1;A;2000;-;-;+\n"), StatusOk);
-    EXPECT_EQ(crosstable.name(0), "A");
-    EXPECT_EQ(crosstable.totalPoints(0), 1.0);
-    // A file without player records is no TRF file and no crosstable either.
-    TournamentTable neither;
-    EXPECT_EQ(readFrom(neither, "012 Open\n042 2026\nXXR 9\n"), ErrorCannotOpenFile);
-}
-
 }  // namespace
 }  // namespace tiebreak
