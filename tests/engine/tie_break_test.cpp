@@ -87,16 +87,17 @@ TEST(TieBreakCore, PerformanceStepWithoutValuesStartsFromTheRatings) {
 TEST(TieBreakCore, ComputeTieBreakGivesTheMethodsResultAndModifiesIt) {
     const TournamentTable table = denseField(9);
     std::vector<double> direct(9);
-    std::vector<double> trimmed(9);
+    std::vector<double> stepped(9);
     std::vector<double> dispatched(9);
     const int sweeps = recursiveBucholz(table, direct, IterationTolerance, IterationLimit);
     ASSERT_GT(sweeps, 1);
-    ASSERT_EQ(trimmedRivalsAverage(table, trimmed, direct, 1, 1), StatusOk);
-    // The score function given is ignored for the Bucholz method.
-    EXPECT_EQ(computeTieBreak(table, dispatched, ratingDifference, MethodRecursiveBucholz,
-                              ModificationRivalsAverage, IterationTolerance, IterationLimit, 1, 1),
-              sweeps);
-    EXPECT_EQ(dispatched, trimmed);
+    ASSERT_EQ(performanceStep(table, stepped, scoreFraction, direct), StatusOk);
+    // The Bucholz method scores by fraction, in its modification too, whatever function is given.
+    EXPECT_EQ(
+        computeTieBreak(table, dispatched, ratingDifference, MethodRecursiveBucholz,
+                        ModificationPerformanceStep, IterationTolerance, IterationLimit, 1, 1),
+        sweeps);
+    EXPECT_EQ(dispatched, stepped);
 }
 
 }  // namespace
