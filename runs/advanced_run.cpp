@@ -1,5 +1,6 @@
 #include "runs/advanced_run.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/error_messages.h"
 #include "runs/run_log.h"
@@ -27,6 +28,9 @@ constexpr const char* SkippedForSizeNotice =
     "The check by singular value decomposition was skipped for size:\nthe tournament has more "
     "than 6000 players with games.";
 static_assert(MaxDecompositionPlayers == 6000, "the texts above name the limit");
+constexpr const char* SvdFailureText = "SVD FAILURE\t";
+constexpr const char* NotConvergedLine =
+    "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
 constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";
@@ -53,6 +57,14 @@ bool usesMethod(const AdvancedRunOptions& options, TieBreakMethod method) {
     return false;
 }
 
+// A decomposition that did not converge still solves, maybe inexactly: the log says so, and so
+// does the program's standard output.
+void reportNotConverged(std::ostream& log) {
+    std::fputs(SvdFailureText, stdout);
+    std::fflush(stdout);
+    log << NotConvergedLine << std::flush;
+}
+
 // The decomposition both methods solve with, made when the first method needs it: StatusOk,
 // StatusTooLarge (told once), or StatusNoMemory.
 struct SharedDecomposition {
@@ -60,11 +72,12 @@ struct SharedDecomposition {
     int status = StatusOk;
     bool attempted = false;
 
-    int prepare(const TournamentTable& table, Notices& notices) {
+    int prepare(const TournamentTable& table, Notices& notices, std::ostream& log) {
         if (attempted) return status;
         attempted = true;
         status = decomposition.decompose(table);
         if (status == StatusTooLarge) notices.showNotice(SkippedForSizeNotice);
+        if (status == StatusNotConverged) reportNotConverged(log);
         return status;
     }
 };
@@ -96,7 +109,7 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
     warnIfNotConverged(notices, residual);
     log << ResidualLabel << general(residual, 17) << '\n' << std::flush;
 
-    const int prepared = shared.prepare(table, notices);
+    const int prepared = shared.prepare(table, notices, log);
     if (prepared == StatusTooLarge) {
         log << SvdLabel << SkippedForSizeText << '\n' << std::flush;
         return std::nullopt;

@@ -13,7 +13,9 @@ std::size_t sequenceLength(unsigned char lead) noexcept {
     return 0;
 }
 
-bool isContinuation(unsigned char byte) noexcept { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte) noexcept {
+    return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 

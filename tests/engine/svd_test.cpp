@@ -1,11 +1,11 @@
-#include "engine/svd.h"
+#include "engine/svd/svd.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "game_table.h"
 
@@ -31,7 +31,7 @@ void expectDecomposes(const Matrix& original) {
     }
     std::vector<double> w(n);
     Matrix vColumns(n, n);
-    svdDecompose(uColumns, w, vColumns);
+    EXPECT_TRUE(svdDecompose(uColumns, w, vColumns));
     const auto u = [&](std::size_t r, std::size_t q) { return uColumns(q, r); };
     const auto v = [&](std::size_t r, std::size_t q) { return vColumns(q, r); };
     for (std::size_t q = 0; q < n; ++q)

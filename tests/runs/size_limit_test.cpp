@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_codes.h"
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
 #include "runs/advanced_run.h"
 #include "runs/simple_run.h"
 #include "tests/runs/run_fixture.h"

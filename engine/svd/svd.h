@@ -1,5 +1,8 @@
 #pragma once
 
+// The direct solution of the tie-break systems: the system's matrix, its singular value
+// decomposition with a least-squares back-substitution for fields up to MaxDecompositionPlayers
+// active players, and an iterative least-squares solver on the sparse matrix for every size.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -13,6 +16,43 @@ namespace tiebreak {
 // doubles (576 MB at 6,000) and takes some a^3 operations (minutes at 6,000, hours beyond).
 inline constexpr std::uint32_t MaxDecompositionPlayers = 6000;
 
+// Result of a decomposition whose diagonal entry took all 30 QR sweeps without converging: the
+// decomposition may be inexact, and a solution with it still comes back. Not a failure.
+inline constexpr int StatusNotConverged = 2;
+
+// The players with games (gamesPlayed not 0), in table order. May throw std::bad_alloc.
+[[nodiscard]] std::vector<std::uint32_t> activePlayers(const TournamentTable& table);
+
+// The (a + 1)-by-a matrix of the tie-break systems over the a players of `active`, held by
+// columns: row q of the result is column q. Row r below a: 1 on the diagonal, minus the share
+// of player r's games against player q elsewhere; the last row: the games of each player, which
+// fixes the games-weighted sum of the values. May throw std::bad_alloc.
+[[nodiscard]] Matrix systemMatrixByColumns(const TournamentTable& table,
+                                           std::span<const std::uint32_t> active);
+
+// sqrt(a^2 + b^2) without overflow or destructive underflow of the squares.
+[[nodiscard]] double pythag(double a, double b) noexcept;
+
+// Golub-Reinsch singular value decomposition (Golub and Reinsch, "Singular value decomposition
+// and least squares solutions", Numer. Math. 14, 1970) of an m-by-n matrix A (m >= n) held by
+// columns: row j of `columns` (n rows of m entries) is column j of A. On return row j of
+// `columns` is column j of U, w holds the n singular values (unsorted, non-negative once
+// converged) and row j of `vColumns` (n by n) is column j of V, so that A = U diag(w) V^T.
+// Returns false when a diagonal entry did not converge in 30 QR sweeps (the decomposition is
+// then inexact).
+// The steps, reflections, shifts, tests and the order of every addition are those of the
+// element-by-element version, which it matches bit for bit; but inner loops run along rows, the
+// QR sweeps run on the bidiagonal alone with their rotations applied afterwards in strips, and
+// independent rows share the machine's cores (the results never depend on how many).
+// Cost: about 4 m n^2 + 22 n^3 operations; memory beyond the two matrices: a few vectors of m
+// doubles and two rotation buffers of 768 kB.
+// May throw std::bad_alloc.
+[[nodiscard]] bool svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns);
+
+// Makes the decomposition's kernels take two doubles per instruction even where the processor
+// has AVX2, or lets them choose again: both builds give the same bits, which the tests hold.
+void forceBaselineKernels(bool baseline) noexcept;
+
 // The singular value decomposition of the matrix of the tie-break systems. The matrix depends
 // only on the games (each active player's row of games-weighted opponents and the row of games),
 // not on the score function or the start vector, so one decomposition serves recursive
@@ -20,8 +60,9 @@ inline constexpr std::uint32_t MaxDecompositionPlayers = 6000;
 class SystemDecomposition {
 public:
     // Builds and decomposes the matrix of table, replacing any earlier decomposition. StatusOk;
-    // StatusTooLarge with nothing allocated when table has more than MaxDecompositionPlayers
-    // active players; StatusNoMemory (nothing kept).
+    // StatusNotConverged (decomposed, maybe inexactly); StatusTooLarge with nothing allocated
+    // when table has more than MaxDecompositionPlayers active players; StatusNoMemory (nothing
+    // kept).
     [[nodiscard]] int decompose(const TournamentTable& table) noexcept;
 
     // The least-squares solution of the system for score function f and start vector start

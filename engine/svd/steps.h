@@ -29,8 +29,9 @@ void accumulateRightReflections(const Matrix& columns, std::span<const double> e
 void accumulateLeftReflections(Matrix& columns, std::span<const double> w);
 
 // 4. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their rotations
-// applied to U and V. May throw std::bad_alloc (the rotation buffers and strips).
-void diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
-                           Matrix& vColumns, double anorm);
+// applied to U and V. False when a diagonal entry did not converge in 30 sweeps. May throw
+// std::bad_alloc (the rotation buffers and strips).
+[[nodiscard]] bool diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
+                                         Matrix& vColumns, double anorm);
 
 }  // namespace tiebreak

@@ -11,15 +11,14 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "engine/parallel_pieces.h"
-#include "engine/svd.h"
-#include "engine/svd_kernels.h"
-#include "engine/svd_steps.h"
+#include "engine/svd/kernels.h"
+#include "engine/svd/steps.h"
+#include "engine/svd/svd.h"
 
 namespace tiebreak {
 namespace {
@@ -203,11 +202,12 @@ private:
 
 }  // namespace
 
-void diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
+bool diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
                            Matrix& vColumns, double anorm) {
     const std::size_t n = columns.rows();
     RotationBatch u(columns);
     RotationBatch v(vColumns);
+    bool converged = true;
     // An element counts as negligible when adding it to anorm changes nothing in double
     // precision: an exact comparison on purpose.
     const auto negligible = [anorm](double x) { return std::fabs(x) + anorm == anorm; };
@@ -252,7 +252,7 @@ void diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<doubl
                 }
                 break;
             }
-            if (sweep == 30) std::fputs("SVD FAILURE\t", stdout);
+            if (sweep == 30) converged = false;  // the last sweep is still made
             // The shift from the bottom 2-by-2 minor, then one chase of the bulge from split
             // down to k.
             double x = w[split];
@@ -297,6 +297,7 @@ void diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<doubl
     }
     u.apply();
     v.apply();
+    return converged;
 }
 
 }  // namespace tiebreak

@@ -1,11 +1,9 @@
 // The direct solution of the tie-break systems: one singular value decomposition of the matrix,
 // then a least-squares back-substitution per right-hand side.
-#include "engine/system_decomposition.h"
-
 #include <cmath>
 
 #include "engine/memory_guard.h"
-#include "engine/svd.h"
+#include "engine/svd/svd.h"
 
 namespace tiebreak {
 
@@ -15,30 +13,17 @@ int SystemDecomposition::decompose(const TournamentTable& table) noexcept {
     u_ = Matrix(0, 0);
     v_ = Matrix(0, 0);
     w_.clear();
-    const auto games = table.gamesPlayed();
     std::uint32_t count = 0;
-    for (const auto played : games)
+    for (const auto played : table.gamesPlayed())
         count += played != 0 ? 1 : 0;
     if (count > MaxDecompositionPlayers) return StatusTooLarge;
+    bool converged = true;
     const int status = guardMemory(StatusNoMemory, [&] {
-        active_.reserve(count);
-        for (std::uint32_t i = 0; i < games.size(); ++i) {
-            if (games[i] != 0) active_.push_back(i);
-        }
-        // The system held by columns: entry (q, r) is row r, column q. Row r below count: 1 on
-        // the diagonal, minus the share of player r's games against player q elsewhere; the last
-        // row: the games of each player, so that the weighted sum of the values is fixed.
-        Matrix columns(count, count + 1);
-        for (std::size_t r = 0; r < count; ++r) {
-            const auto row = table.gamesAgainstRow(active_[r]);
-            const double ownGames = static_cast<double>(games[active_[r]]);
-            for (std::size_t q = 0; q < count; ++q)
-                columns(q, r) = r == q ? 1.0 : -(static_cast<double>(row[active_[q]]) / ownGames);
-            columns(r, count) = static_cast<double>(games[active_[r]]);
-        }
+        active_ = activePlayers(table);
+        Matrix columns = systemMatrixByColumns(table, active_);
         std::vector<double> w(count);
         Matrix v(count, count);
-        svdDecompose(columns, w, v);
+        converged = svdDecompose(columns, w, v);
         u_ = std::move(columns);
         v_ = std::move(v);
         w_ = std::move(w);
@@ -50,7 +35,7 @@ int SystemDecomposition::decompose(const TournamentTable& table) noexcept {
     }
     playerCount_ = table.playerCount();
     decomposed_ = true;
-    return StatusOk;
+    return converged ? StatusOk : StatusNotConverged;
 }
 
 int SystemDecomposition::solve(const TournamentTable& table, std::span<double> out,
@@ -120,7 +105,8 @@ int solveBySvd(const TournamentTable& table, std::span<double> out, std::span<co
     SystemDecomposition decomposition;
     const int status = decomposition.decompose(table);
     if (failed(status)) return status;
-    return decomposition.solve(table, out, start, f, cutoff);
+    const int solved = decomposition.solve(table, out, start, f, cutoff);
+    return failed(solved) ? solved : status;
 }
 
 int recursivePerformanceSvd(const TournamentTable& table, std::span<double> out, ScoreFunction f,
@@ -133,7 +119,8 @@ int recursiveBucholzSvd(const TournamentTable& table, std::span<double> out,
     SystemDecomposition decomposition;
     const int status = decomposition.decompose(table);
     if (failed(status)) return status;
-    return recursiveBucholzSvd(decomposition, table, out, cutoff);
+    const int solved = recursiveBucholzSvd(decomposition, table, out, cutoff);
+    return failed(solved) ? solved : status;
 }
 
 }  // namespace tiebreak

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "engine/parallel_pieces.h"
-#include "engine/svd_kernels.h"
-#include "engine/svd_steps.h"
+#include "engine/svd/kernels.h"
+#include "engine/svd/steps.h"
 
 namespace tiebreak {
 namespace {

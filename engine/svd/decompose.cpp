@@ -1,10 +1,10 @@
 // The fast Golub-Reinsch decomposition: the four steps in their documented order.
-#include "engine/svd.h"
+#include "engine/svd/svd.h"
 
 #include <cmath>
 #include <vector>
 
-#include "engine/svd_steps.h"
+#include "engine/svd/steps.h"
 
 namespace tiebreak {
 
@@ -15,7 +15,7 @@ double pythag(double a, double b) noexcept {
     return absB == 0.0 ? 0.0 : absB * std::sqrt(1.0 + (absA / absB) * (absA / absB));
 }
 
-void svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns) {
+bool svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns) {
     const std::size_t n = columns.rows();
     std::vector<double> e(n);  // the superdiagonal; e[0] stays 0
     std::vector<double> rowVector(n);
@@ -23,8 +23,8 @@ void svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns) {
     const double anorm = reduceToBidiagonal(columns, w, e, rowVector, dots);
     accumulateRightReflections(columns, e, vColumns);
     accumulateLeftReflections(columns, w);
-    diagonaliseBidiagonal(columns, w, e, vColumns, anorm);
     // The singular values stay in the order the sweeps left them.
+    return diagonaliseBidiagonal(columns, w, e, vColumns, anorm);
 }
 
 }  // namespace tiebreak
