@@ -33,6 +33,10 @@ struct AdvancedRunOptions {
     // When set, the plain results table goes here instead of into a spreadsheet file, and
     // nothing is opened.
     std::ostream* plainTable = nullptr;
+    // When set, the results table carries each method's direct solution of its system (the one
+    // its check computes) instead of the iteration's values, for fields where the iteration
+    // stops at its limit far from the solution.
+    bool exactSolution = false;
 };
 
 // The run after the driver has read the crosstable into table with result readResult: computes

@@ -4,6 +4,7 @@
 // decomposition with a least-squares back-substitution for fields up to MaxDecompositionPlayers
 // active players, and an iterative least-squares solver on the sparse matrix for every size.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -98,5 +99,41 @@ private:
 [[nodiscard]] int recursiveBucholzSvd(const SystemDecomposition& decomposition,
                                       const TournamentTable& table, std::span<double> out,
                                       double cutoff) noexcept;
+
+// The same systems on their sparse matrix, solved by conjugate gradients on the normal equations
+// until their residual falls to round-off: for fields of every size, at a cost proportional to
+// the games per iteration. The solution is the least-squares one, like the decomposition's, and
+// agrees with it to round-off where the system has one.
+class SparseSystem {
+public:
+    SparseSystem();
+    ~SparseSystem();
+    SparseSystem(const SparseSystem&) = delete;
+    SparseSystem& operator=(const SparseSystem&) = delete;
+
+    // Builds the sparse matrix of table and prepares the solver, replacing anything earlier.
+    // StatusOk or StatusNoMemory (nothing kept).
+    [[nodiscard]] int build(const TournamentTable& table) noexcept;
+
+    // As SystemDecomposition::solve, without a cut-off: StatusOk, StatusNotConverged (the
+    // iterations stopped at their limit; out holds their last values), StatusNoMemory, or
+    // StatusInvalidArgument (out untouched) when nothing was built or the sizes differ.
+    [[nodiscard]] int solve(const TournamentTable& table, std::span<double> out,
+                            std::span<const double> start, ScoreFunction f) const noexcept;
+
+private:
+    struct Solver;
+    std::unique_ptr<Solver> solver_;
+    std::uint32_t playerCount_ = 0;
+    std::vector<std::uint32_t> active_;  // the active players in table order
+};
+
+// recursivePerformanceSvd and recursiveBucholzSvd on the sparse system of table: their start
+// vectors and score functions, the same results.
+[[nodiscard]] int recursivePerformanceSparse(const SparseSystem& system,
+                                             const TournamentTable& table, std::span<double> out,
+                                             ScoreFunction f) noexcept;
+[[nodiscard]] int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,
+                                         std::span<double> out) noexcept;
 
 }  // namespace tiebreak
