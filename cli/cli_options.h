@@ -32,6 +32,7 @@ struct CliOptions {
     std::string log;     // the run log; "-" for standard error; empty: none
     bool open = false;
     bool beep = false;
+    bool exactSolution = false;  // --solve exact: the direct solution in the results table
 };
 
 // Parses the arguments into options. Returns nothing when the run is to go ahead, otherwise the

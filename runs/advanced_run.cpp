@@ -136,12 +136,15 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
 
     if (failed(direct.prepare(table, log))) return Failure{ErrorNoMemory, ""};
     if (failed(direct.solve(table, method.code, scratch, log))) return Failure{ErrorNoMemory, ""};
+    // With `exact` the results table carries the direct solution instead of the iteration's
+    // values; the measure leaves the difference in scratch.
+    std::vector<double> solution;
+    if (exact) solution = scratch;
     const double distance = differenceMeasure(table, scratch, values);
     warnIfNotConverged(notices, distance);
     log << direct.label() << general(distance, 17) << '\n' << std::flush;
     if (exact) {
-        // The results table carries the direct solution instead of the iteration's values.
-        std::swap(values, scratch);
+        values = std::move(solution);
         log << "Values of " << method.name << ": the direct solution of the system\n" << std::flush;
     }
     return std::nullopt;
