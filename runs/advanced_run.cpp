@@ -70,7 +70,7 @@ public:
     int prepare(const TournamentTable& table, std::ostream& log) {
         if (attempted_) return status_;
         attempted_ = true;
-        status_ = decomposition_.decompose(table);
+        status_ = decomposeBothMethods(decomposition_, table, ratingDifference);
         if (status_ == StatusTooLarge) {
             sparse_ = true;
             status_ = system_.build(table);
@@ -84,9 +84,8 @@ public:
               std::ostream& log) const {
         const bool performance = method == MethodRecursivePerformance;
         if (!sparse_) {
-            return performance ? recursivePerformanceSvd(decomposition_, table, out,
-                                                         ratingDifference, SvdCutoff)
-                               : recursiveBucholzSvd(decomposition_, table, out, SvdCutoff);
+            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem, out,
+                                        SvdCutoff);
         }
         const int solved = performance
                                ? recursivePerformanceSparse(system_, table, out, ratingDifference)

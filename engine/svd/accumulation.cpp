@@ -1,14 +1,15 @@
-// Steps 2 and 3 of the decomposition: the reflections of the reduction multiplied out into V and
-// U, the last one first. Every column of V and U is held as a row.
+// Steps 2 and 3 of the decomposition: the right reflections of the reduction multiplied out into
+// V, the last one first (every column of V held as a row), and the left ones applied to the
+// right-hand sides, the first one first.
 //
-// Reflection i changes only the rows below row i, each through a dot product with that row and
-// an update of it, and never reads another target row. So a row can meet all its reflections
-// in a row while it stays in cache, instead of every reflection passing over the whole matrix:
-// each row sees the same operations in the same order either way. The rows are taken in blocks
-// from the bottom, one share of each block per core; a block's rows are its own reflections
-// (for U) or hold them (for V), so they are copied aside before the block is worked on, while
-// the rows above it still hold theirs untouched.
-// Cost: about 4 n^3 / 3 operations for V and 2 m n^2 - 2 n^3 / 3 for U.
+// Reflection i changes only the rows of V below row i, each through a dot product with that row
+// and an update of it, and never reads another target row. So a row can meet all its
+// reflections in a row while it stays in cache, instead of every reflection passing over the
+// whole matrix: each row sees the same operations in the same order either way. The rows are
+// taken in blocks from the bottom, one share of each block per core; a block's rows hold the
+// reflections, so they are copied aside before the block is worked on, while the rows above it
+// still hold theirs untouched.
+// Cost: about 4 n^3 / 3 operations for V and 4 m n per right-hand side.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -108,31 +109,20 @@ void accumulateRightReflections(const Matrix& columns, std::span<const double> e
         });
 }
 
-void accumulateLeftReflections(Matrix& columns, std::span<const double> w) {
+void applyLeftReflections(const Matrix& columns, std::span<const double> w,
+                          std::span<const std::span<double>> rightHandSides) noexcept {
     const std::size_t n = columns.rows();
     const std::size_t m = columns.cols();
-    forEachBlockFromTheBottom(
-        columns, m * n / 2,
-        [&](std::size_t begin, std::size_t end, std::size_t /*share*/, const auto& original) {
-            for (std::size_t i = end; i-- > 0;) {
-                const std::size_t next = i + 1;
-                const std::size_t below = std::max(begin, next);
-                for (std::size_t k = below; k < end; ++k)
-                    columns(k, i) = 0.0;
-                const double* reflection = original(i);
-                const double g = w[i] != 0.0 ? 1.0 / w[i] : 0.0;
-                if (w[i] != 0.0) {
-                    reflectRows(columns, below, end, reflection, next, reflection, i,
-                                [&](double dot) { return (dot / reflection[i]) * g; });
-                }
-                if (i < begin) continue;
-                // Row i itself, once the rows below have met its reflection.
-                double* row = columns.row(i);
-                for (std::size_t j = i; j < m; ++j)
-                    row[j] = w[i] != 0.0 ? row[j] * g : 0.0;
-                row[i] += 1.0;
-            }
-        });
+    for (std::size_t i = 0; i < n; ++i) {
+        // A zero w[i] marks a column that needed no reflection.
+        if (w[i] == 0.0) continue;
+        const double* reflection = columns.row(i);
+        const double g = 1.0 / w[i];
+        for (const std::span<double> b : rightHandSides) {
+            const double dot = dotProduct(reflection + i, b.data() + i, m - i);
+            addMultiple(b.data() + i, (dot / reflection[i]) * g, reflection + i, m - i);
+        }
+    }
 }
 
 }  // namespace tiebreak

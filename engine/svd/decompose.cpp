@@ -1,4 +1,5 @@
-// The fast Golub-Reinsch decomposition: the four steps in their documented order.
+// The fast Golub-Reinsch decomposition: the four steps in their documented order, U applied to
+// the right-hand sides instead of being formed.
 #include "engine/svd/svd.h"
 
 #include <cmath>
@@ -15,16 +16,17 @@ double pythag(double a, double b) noexcept {
     return absB == 0.0 ? 0.0 : absB * std::sqrt(1.0 + (absA / absB) * (absA / absB));
 }
 
-bool svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns) {
+bool svdDecomposeOnto(Matrix& columns, std::span<double> w, Matrix& vColumns,
+                      std::span<const std::span<double>> rightHandSides) {
     const std::size_t n = columns.rows();
     std::vector<double> e(n);  // the superdiagonal; e[0] stays 0
     std::vector<double> rowVector(n);
     std::vector<double> dots(columns.cols());
     const double anorm = reduceToBidiagonal(columns, w, e, rowVector, dots);
     accumulateRightReflections(columns, e, vColumns);
-    accumulateLeftReflections(columns, w);
+    applyLeftReflections(columns, w, rightHandSides);
     // The singular values stay in the order the sweeps left them.
-    return diagonaliseBidiagonal(columns, w, e, vColumns, anorm);
+    return diagonaliseBidiagonal(w, e, rightHandSides, vColumns, anorm);
 }
 
 }  // namespace tiebreak

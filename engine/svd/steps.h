@@ -24,14 +24,18 @@ namespace tiebreak {
 // std::bad_alloc (a block of rows).
 void accumulateRightReflections(const Matrix& columns, std::span<const double> e, Matrix& vColumns);
 
-// 3. The left-hand reflections accumulated into U over the columns' own storage. May throw
-// std::bad_alloc (a block of rows).
-void accumulateLeftReflections(Matrix& columns, std::span<const double> w);
+// 3. The left-hand reflections applied to each right-hand side (m entries each), the first
+// one first: b becomes H_{n-1} ... H_0 b, whose first n entries are those of U^T b before the
+// sweeps' rotations.
+void applyLeftReflections(const Matrix& columns, std::span<const double> w,
+                          std::span<const std::span<double>> rightHandSides) noexcept;
 
-// 4. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their rotations
-// applied to U and V. False when a diagonal entry did not converge in 30 sweeps. May throw
-// std::bad_alloc (the rotation buffers and strips).
-[[nodiscard]] bool diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
+// 4. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their left
+// rotations applied to the right-hand sides as they are made and their right rotations to V.
+// False when a diagonal entry did not converge in 30 sweeps. May throw std::bad_alloc (the
+// rotation buffer and strips).
+[[nodiscard]] bool diagonaliseBidiagonal(std::span<double> w, std::span<double> e,
+                                         std::span<const std::span<double>> rightHandSides,
                                          Matrix& vColumns, double anorm);
 
 }  // namespace tiebreak

@@ -35,44 +35,55 @@ inline constexpr int StatusNotConverged = 2;
 [[nodiscard]] double pythag(double a, double b) noexcept;
 
 // Golub-Reinsch singular value decomposition (Golub and Reinsch, "Singular value decomposition
-// and least squares solutions", Numer. Math. 14, 1970) of an m-by-n matrix A (m >= n) held by
-// columns: row j of `columns` (n rows of m entries) is column j of A. On return row j of
-// `columns` is column j of U, w holds the n singular values (unsorted, non-negative once
-// converged) and row j of `vColumns` (n by n) is column j of V, so that A = U diag(w) V^T.
-// Returns false when a diagonal entry did not converge in 30 QR sweeps (the decomposition is
-// then inexact).
-// The steps, reflections, shifts, tests and the order of every addition are those of the
-// element-by-element version, which it matches bit for bit; but inner loops run along rows, the
-// QR sweeps run on the bidiagonal alone with their rotations applied afterwards in strips, and
-// independent rows share the machine's cores (the results never depend on how many).
-// Cost: about 4 m n^2 + 22 n^3 operations; memory beyond the two matrices: a few vectors of m
-// doubles and two rotation buffers of 768 kB.
+// and least squares solutions", Numer. Math. 14, 1970) of an m-by-n matrix A = U diag(w) V^T
+// (m >= n) held by columns (row j of `columns`, m entries, is column j of A; destroyed), made for
+// least-squares solutions: U is never formed. Its transformations are applied to each right-hand
+// side b (m entries) as they are made, so that on return entries 0..n-1 of b hold U^T b (the
+// rest is scratch). w receives the n singular values (unsorted, non-negative once converged),
+// row j of `vColumns` (n by n) column j of V. Returns false when a diagonal entry did not
+// converge in 30 QR sweeps (the decomposition is then inexact).
+// The steps, reflections, shifts and tests are those of the element-by-element version, and V
+// and w its bits; but inner loops run along rows, the QR sweeps run on the bidiagonal alone with
+// their rotations applied to V afterwards in strips, and independent rows share the machine's
+// cores (the results never depend on how many).
+// Cost: about 2 m n^2 + 6 n^3 operations, plus 4 m n per right-hand side; memory beyond the two
+// matrices: a few vectors of m doubles and a rotation buffer of 1.5 MB.
 // May throw std::bad_alloc.
-[[nodiscard]] bool svdDecompose(Matrix& columns, std::span<double> w, Matrix& vColumns);
+[[nodiscard]] bool svdDecomposeOnto(Matrix& columns, std::span<double> w, Matrix& vColumns,
+                                    std::span<const std::span<double>> rightHandSides);
 
 // Makes the decomposition's kernels take two doubles per instruction even where the processor
 // has AVX2, or lets them choose again: both builds give the same bits, which the tests hold.
 void forceBaselineKernels(bool baseline) noexcept;
 
-// The singular value decomposition of the matrix of the tie-break systems. The matrix depends
-// only on the games (each active player's row of games-weighted opponents and the row of games),
-// not on the score function or the start vector, so one decomposition serves recursive
-// performance and recursive Bucholz alike.
+// The right-hand side of a tie-break system: the centred terms of f, and the games-weighted
+// level of start (playerCount values).
+struct TieBreakSystem {
+    std::span<const double> start;
+    ScoreFunction f;
+};
+
+// The singular value decomposition of the matrix of the tie-break systems, applied to their
+// right-hand sides. The matrix depends only on the games (each active player's row of
+// games-weighted opponents and the row of games), not on the score function or the start
+// vector, so one decomposition serves recursive performance and recursive Bucholz alike.
 class SystemDecomposition {
 public:
-    // Builds and decomposes the matrix of table, replacing any earlier decomposition. StatusOk;
-    // StatusNotConverged (decomposed, maybe inexactly); StatusTooLarge with nothing allocated
-    // when table has more than MaxDecompositionPlayers active players; StatusNoMemory (nothing
-    // kept).
-    [[nodiscard]] int decompose(const TournamentTable& table) noexcept;
+    // Builds and decomposes the matrix of table, carrying the right-hand sides of systems
+    // through, and replaces any earlier decomposition. StatusOk; StatusNotConverged (decomposed,
+    // maybe inexactly); StatusTooLarge with nothing allocated when table has more than
+    // MaxDecompositionPlayers active players; StatusNoMemory (nothing kept).
+    [[nodiscard]] int decompose(const TournamentTable& table,
+                                std::span<const TieBreakSystem> systems) noexcept;
 
-    // The least-squares solution of the system for score function f and start vector start
-    // (playerCount values; it fixes the games-weighted level) into out (playerCount values):
-    // the centred score terms for inactive players, U and V entries at or below cutoff left out
-    // of the back-substitution. table must be the decomposed one. StatusOk, StatusNoMemory, or
-    // StatusInvalidArgument (out untouched) when nothing was decomposed or the sizes differ.
-    [[nodiscard]] int solve(const TournamentTable& table, std::span<double> out,
-                            std::span<const double> start, ScoreFunction f,
+    // The least-squares solution of system number `system` of the last decompose into out
+    // (playerCount values): x = V diag(1/w) U^T b, the centred score terms for inactive players.
+    // V entries at or below cutoff are left out of the sum; U is never formed, so its tiny
+    // entries stay in, which moves each sum by less than cutoff times the largest right-hand side
+    // entry: below the sum's own round-off for the cutoff of the runs. table must be the
+    // decomposed one. StatusOk, StatusNoMemory, or StatusInvalidArgument (out untouched) when
+    // nothing was decomposed, the sizes differ or there is no such system.
+    [[nodiscard]] int solve(const TournamentTable& table, std::size_t system, std::span<double> out,
                             double cutoff) const noexcept;
 
     // Whether the last decompose succeeded.
@@ -85,20 +96,18 @@ private:
     bool decomposed_ = false;
     std::uint32_t playerCount_ = 0;
     std::vector<std::uint32_t> active_;  // the active players in table order
-    Matrix u_{0, 0};                     // row q: column q of U (a + 1 entries)
     Matrix v_{0, 0};                     // row q: column q of V (a entries)
     std::vector<double> w_;
+    std::vector<ScoreFunction> scoreFunctions_;     // each system's
+    std::vector<std::vector<double>> transformed_;  // each system's U^T b (a entries)
 };
 
-// recursivePerformanceSvd and recursiveBucholzSvd solved with a decomposition already made of
-// table, so that both methods share one. StatusOk, StatusNoMemory, or StatusInvalidArgument (out
-// untouched) when decomposition is not one of table.
-[[nodiscard]] int recursivePerformanceSvd(const SystemDecomposition& decomposition,
-                                          const TournamentTable& table, std::span<double> out,
-                                          ScoreFunction f, double cutoff) noexcept;
-[[nodiscard]] int recursiveBucholzSvd(const SystemDecomposition& decomposition,
-                                      const TournamentTable& table, std::span<double> out,
-                                      double cutoff) noexcept;
+// Both methods' systems with one decomposition: recursive performance (the ratings, f) as system
+// 0 and recursive Bucholz (bucholzStartValues, scoreFraction) as system 1.
+inline constexpr std::size_t PerformanceSystem = 0;
+inline constexpr std::size_t BucholzSystem = 1;
+[[nodiscard]] int decomposeBothMethods(SystemDecomposition& decomposition,
+                                       const TournamentTable& table, ScoreFunction f) noexcept;
 
 // The same systems on their sparse matrix, solved by conjugate gradients on the normal equations
 // until their residual falls to round-off: for fields of every size, at a cost proportional to

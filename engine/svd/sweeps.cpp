@@ -1,12 +1,13 @@
 // Step 4 of the decomposition: implicit-shift QR sweeps on the bidiagonal form (Golub and
 // Reinsch; Golub and Van Loan, "Matrix Computations", 8.6).
 //
-// The rotations depend on the bidiagonal alone, never on U or V, so the sweeps run on w and e
-// and record their rotations; a full buffer is applied to U and V in strips of a few matrix
-// columns (entries of every row held by columns), each strip staying in cache while the whole
-// buffer passes over it. Every entry meets the same rotations in the same order as when they
-// are applied one by one, with the same arithmetic, and the strips share the cores.
-// Cost: about 6 (m + n) operations per rotation, some 2 n^2 rotations in all.
+// U is never formed: each left rotation turns two entries of every right-hand side's U^T b at
+// once. The right rotations depend on the bidiagonal alone, never on V, so the sweeps run on w
+// and e and record them; a full buffer is applied to V in strips of a few matrix columns
+// (entries of every row held by columns), each strip staying in cache while the whole buffer
+// passes over it. Every entry meets the same rotations in the same order as when they are
+// applied one by one, with the same arithmetic, and the strips share the cores.
+// Cost: about 6 n operations per rotation, some 2 n^2 rotations in all.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -202,10 +203,19 @@ private:
 
 }  // namespace
 
-bool diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
-                           Matrix& vColumns, double anorm) {
-    const std::size_t n = columns.rows();
-    RotationBatch u(columns);
+bool diagonaliseBidiagonal(std::span<double> w, std::span<double> e,
+                           std::span<const std::span<double>> rightHandSides, Matrix& vColumns,
+                           double anorm) {
+    const std::size_t n = w.size();
+    // U^T b for each right-hand side b: a rotation of columns p and q of U turns entries p and q.
+    const auto rotateLeft = [rightHandSides](std::size_t p, std::size_t q, double c, double s) {
+        for (const std::span<double> b : rightHandSides) {
+            const double x = b[p];
+            const double y = b[q];
+            b[p] = x * c + y * s;
+            b[q] = y * c - x * s;
+        }
+    };
     RotationBatch v(vColumns);
     bool converged = true;
     // An element counts as negligible when adding it to anorm changes nothing in double
@@ -240,7 +250,7 @@ bool diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<doubl
                     h = 1.0 / h;
                     c = g * h;
                     s = -f * h;
-                    u.rotate(above, i, c, s);
+                    rotateLeft(above, i, c, s);
                 }
             }
             double z = w[k];
@@ -288,14 +298,13 @@ bool diagonaliseBidiagonal(Matrix& columns, std::span<double> w, std::span<doubl
                 }
                 f = c * g + s * y;
                 x = c * y - s * g;
-                u.rotate(j, i, c, s);
+                rotateLeft(j, i, c, s);
             }
             e[split] = 0.0;
             e[k] = f;
             w[k] = x;
         }
     }
-    u.apply();
     v.apply();
     return converged;
 }

@@ -1,5 +1,5 @@
-// The direct solution of the tie-break systems: one singular value decomposition of the matrix,
-// then a least-squares back-substitution per right-hand side.
+// The direct solution of the tie-break systems: one singular value decomposition of the matrix
+// carrying every right-hand side through, then a least-squares back-substitution for each.
 #include <cmath>
 
 #include "engine/memory_guard.h"
@@ -7,30 +7,57 @@
 
 namespace tiebreak {
 
-int SystemDecomposition::decompose(const TournamentTable& table) noexcept {
+int SystemDecomposition::decompose(const TournamentTable& table,
+                                   std::span<const TieBreakSystem> systems) noexcept {
     decomposed_ = false;
     active_.clear();
-    u_ = Matrix(0, 0);
     v_ = Matrix(0, 0);
     w_.clear();
+    scoreFunctions_.clear();
+    transformed_.clear();
     std::uint32_t count = 0;
     for (const auto played : table.gamesPlayed())
         count += played != 0 ? 1 : 0;
     if (count > MaxDecompositionPlayers) return StatusTooLarge;
+    for (const TieBreakSystem& system : systems) {
+        if (system.start.size() != table.playerCount()) return StatusInvalidArgument;
+    }
     bool converged = true;
     const int status = guardMemory(StatusNoMemory, [&] {
         active_ = activePlayers(table);
+        // Each right-hand side: the centred score terms of the active players, then the
+        // games-weighted level of the start vector over them.
+        const auto games = table.gamesPlayed();
+        std::vector<double> terms(table.playerCount());
+        std::vector<std::vector<double>> rightHandSides;
+        for (const TieBreakSystem& system : systems) {
+            static_cast<void>(centredScoreTerms(table, terms, system.f));  // cannot fail
+            std::vector<double>& b = rightHandSides.emplace_back(count + 1);
+            double level = 0.0;
+            for (std::size_t r = 0; r < count; ++r) {
+                b[r] = terms[active_[r]];
+                level += static_cast<double>(games[active_[r]]) * system.start[active_[r]];
+            }
+            b[count] = level;
+            scoreFunctions_.push_back(system.f);
+        }
+        std::vector<std::span<double>> views(rightHandSides.begin(), rightHandSides.end());
         Matrix columns = systemMatrixByColumns(table, active_);
         std::vector<double> w(count);
         Matrix v(count, count);
-        converged = svdDecompose(columns, w, v);
-        u_ = std::move(columns);
+        converged = svdDecomposeOnto(columns, w, v, views);
+        for (std::vector<double>& b : rightHandSides) {
+            b.resize(count);
+            transformed_.push_back(std::move(b));
+        }
         v_ = std::move(v);
         w_ = std::move(w);
         return StatusOk;
     });
     if (failed(status)) {
         active_ = {};
+        scoreFunctions_ = {};
+        transformed_ = {};
         return status;
     }
     playerCount_ = table.playerCount();
@@ -38,40 +65,23 @@ int SystemDecomposition::decompose(const TournamentTable& table) noexcept {
     return converged ? StatusOk : StatusNotConverged;
 }
 
-int SystemDecomposition::solve(const TournamentTable& table, std::span<double> out,
-                               std::span<const double> start, ScoreFunction f,
-                               double cutoff) const noexcept {
+int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
+                               std::span<double> out, double cutoff) const noexcept {
     if (!decomposed_ || table.playerCount() != playerCount_ || out.size() != playerCount_ ||
-        start.size() != playerCount_) {
+        system >= transformed_.size()) {
         return StatusInvalidArgument;
     }
     return guardMemory(StatusNoMemory, [&] {
-        // 1. The centred score terms; inactive players keep theirs (not a number).
-        static_cast<void>(centredScoreTerms(table, out, f));  // cannot fail
-        // 2. The games-weighted level of the start vector, over the active players.
-        const auto games = table.gamesPlayed();
-        double level = 0.0;
-        for (const std::uint32_t i : active_)
-            level += static_cast<double>(games[i]) * start[i];
+        // The centred score terms; inactive players keep theirs (not a number).
+        static_cast<void>(centredScoreTerms(table, out, scoreFunctions_[system]));
         const std::size_t count = active_.size();
-        if (count == 0) return StatusOk;
-        std::vector<double> rhs(count);
-        for (std::size_t r = 0; r < count; ++r)
-            rhs[r] = out[active_[r]];
-        // 3. t = diag(1/w) U^T rhs, leaving out the tiny entries of U except in the last row
-        // (whose right-hand side is the level). No singular value is floored: a zero one makes
-        // the values meaningless, and the logged error between the methods shows it.
+        // t = diag(1/w) U^T b. No singular value is floored: a zero one makes the values
+        // meaningless, and the logged error between the methods shows it.
+        const std::vector<double>& transformed = transformed_[system];
         std::vector<double> t(count);
-        for (std::size_t q = 0; q < count; ++q) {
-            const double* column = u_.row(q);
-            double sum = 0.0;
-            for (std::size_t r = 0; r < count; ++r) {
-                if (std::fabs(column[r]) > cutoff) sum += column[r] * rhs[r];
-            }
-            sum += level * column[count];
-            t[q] = sum / w_[q];
-        }
-        // 4. x = V t, again without the tiny entries, each sum over q in ascending order.
+        for (std::size_t q = 0; q < count; ++q)
+            t[q] = transformed[q] / w_[q];
+        // x = V t without the tiny entries of V, each sum over q in ascending order.
         std::vector<double> x(count, 0.0);
         for (std::size_t q = 0; q < count; ++q) {
             const double* column = v_.row(q);
@@ -85,27 +95,23 @@ int SystemDecomposition::solve(const TournamentTable& table, std::span<double> o
     });
 }
 
-int recursivePerformanceSvd(const SystemDecomposition& decomposition, const TournamentTable& table,
-                            std::span<double> out, ScoreFunction f, double cutoff) noexcept {
-    return decomposition.solve(table, out, table.ratings(), f, cutoff);
-}
-
-int recursiveBucholzSvd(const SystemDecomposition& decomposition, const TournamentTable& table,
-                        std::span<double> out, double cutoff) noexcept {
-    if (out.size() != table.playerCount()) return StatusInvalidArgument;
+int decomposeBothMethods(SystemDecomposition& decomposition, const TournamentTable& table,
+                         ScoreFunction f) noexcept {
     return guardMemory(StatusNoMemory, [&] {
-        std::vector<double> start(out.size());
-        bucholzStartValues(table, start);
-        return decomposition.solve(table, out, start, scoreFraction, cutoff);
+        std::vector<double> bucholzStart(table.playerCount());
+        bucholzStartValues(table, bucholzStart);
+        const TieBreakSystem systems[] = {{table.ratings(), f}, {bucholzStart, scoreFraction}};
+        return decomposition.decompose(table, systems);
     });
 }
 
 int solveBySvd(const TournamentTable& table, std::span<double> out, std::span<const double> start,
                ScoreFunction f, double cutoff) noexcept {
     SystemDecomposition decomposition;
-    const int status = decomposition.decompose(table);
+    const TieBreakSystem system[] = {{start, f}};
+    const int status = decomposition.decompose(table, system);
     if (failed(status)) return status;
-    const int solved = decomposition.solve(table, out, start, f, cutoff);
+    const int solved = decomposition.solve(table, 0, out, cutoff);
     return failed(solved) ? solved : status;
 }
 
@@ -116,11 +122,12 @@ int recursivePerformanceSvd(const TournamentTable& table, std::span<double> out,
 
 int recursiveBucholzSvd(const TournamentTable& table, std::span<double> out,
                         double cutoff) noexcept {
-    SystemDecomposition decomposition;
-    const int status = decomposition.decompose(table);
-    if (failed(status)) return status;
-    const int solved = recursiveBucholzSvd(decomposition, table, out, cutoff);
-    return failed(solved) ? solved : status;
+    if (out.size() != table.playerCount()) return StatusInvalidArgument;
+    return guardMemory(StatusNoMemory, [&] {
+        std::vector<double> start(out.size());
+        bucholzStartValues(table, start);
+        return solveBySvd(table, out, start, scoreFraction, cutoff);
+    });
 }
 
 }  // namespace tiebreak

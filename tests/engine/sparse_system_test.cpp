@@ -48,15 +48,14 @@ TEST(SparseSystem, AgreesWithTheDecomposition) {
         const std::uint32_t n = table.playerCount();
         SystemDecomposition decomposition;
         SparseSystem system;
-        ASSERT_EQ(decomposition.decompose(table), StatusOk);
+        ASSERT_EQ(decomposeBothMethods(decomposition, table, ratingDifference), StatusOk);
         ASSERT_EQ(system.build(table), StatusOk);
         std::vector<double> dense(n);
         std::vector<double> sparse(n);
-        ASSERT_EQ(recursivePerformanceSvd(decomposition, table, dense, ratingDifference, SvdCutoff),
-                  StatusOk);
+        ASSERT_EQ(decomposition.solve(table, PerformanceSystem, dense, SvdCutoff), StatusOk);
         ASSERT_EQ(recursivePerformanceSparse(system, table, sparse, ratingDifference), StatusOk);
         EXPECT_LT(distance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
-        ASSERT_EQ(recursiveBucholzSvd(decomposition, table, dense, SvdCutoff), StatusOk);
+        ASSERT_EQ(decomposition.solve(table, BucholzSystem, dense, SvdCutoff), StatusOk);
         ASSERT_EQ(recursiveBucholzSparse(system, table, sparse), StatusOk);
         EXPECT_LT(distance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
         for (std::uint32_t i = 0; i < n; ++i) {
