@@ -84,8 +84,7 @@ public:
               std::ostream& log) const {
         const bool performance = method == MethodRecursivePerformance;
         if (!sparse_) {
-            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem, out,
-                                        SvdCutoff);
+            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem, out);
         }
         const int solved = performance
                                ? recursivePerformanceSparse(system_, table, out, ratingDifference)

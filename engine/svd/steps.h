@@ -1,11 +1,12 @@
 #pragma once
 
-// The steps of svdDecompose, on a matrix held by columns (row j is column j): internal to the
-// decomposition.
+// The steps of svdDecomposeOnto, on a matrix held by columns (row j is column j): internal to
+// the decomposition.
 #include <cmath>
 #include <span>
 
 #include "engine/matrix.h"
+#include "engine/svd/svd.h"
 
 namespace tiebreak {
 
@@ -20,22 +21,18 @@ namespace tiebreak {
 [[nodiscard]] double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
                                         std::span<double> rowVector, std::span<double> dots);
 
-// 2. The right-hand reflections accumulated into V (row j = column j of V). May throw
-// std::bad_alloc (a block of rows).
-void accumulateRightReflections(const Matrix& columns, std::span<const double> e, Matrix& vColumns);
-
-// 3. The left-hand reflections applied to each right-hand side (m entries each), the first
+// 2. The left-hand reflections applied to each right-hand side (m entries each), the first
 // one first: b becomes H_{n-1} ... H_0 b, whose first n entries are those of U^T b before the
 // sweeps' rotations.
 void applyLeftReflections(const Matrix& columns, std::span<const double> w,
                           std::span<const std::span<double>> rightHandSides) noexcept;
 
-// 4. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their left
-// rotations applied to the right-hand sides as they are made and their right rotations to V.
-// False when a diagonal entry did not converge in 30 sweeps. May throw std::bad_alloc (the
-// rotation buffer and strips).
+// 3. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their left
+// rotations applied to the right-hand sides as they are made and their right rotations
+// recorded in `right`. False when a diagonal entry did not converge in 30 sweeps. May throw
+// std::bad_alloc (the record).
 [[nodiscard]] bool diagonaliseBidiagonal(std::span<double> w, std::span<double> e,
                                          std::span<const std::span<double>> rightHandSides,
-                                         Matrix& vColumns, double anorm);
+                                         RightTransformations& right, double anorm);
 
 }  // namespace tiebreak

@@ -34,23 +34,49 @@ inline constexpr int StatusNotConverged = 2;
 // sqrt(a^2 + b^2) without overflow or destructive underflow of the squares.
 [[nodiscard]] double pythag(double a, double b) noexcept;
 
+// The right-hand transformations of a decomposition, V = P_0 ... P_{n-2} R_1 ... R_K, kept
+// instead of V: the reduction's row reflections P_i (their vectors in the reduced matrix, their
+// scales here) and the QR sweeps' rotations R_k, 16 bytes each, some n^2 of them.
+struct RightTransformations {
+    // A run of rotations of matrix columns (j, j + 1) for j = first .. first + count - 1, or, with
+    // count 0, the negation of column first.
+    struct Sweep {
+        std::uint32_t first;
+        std::uint32_t count;
+    };
+    struct Rotation {
+        double c;
+        double s;
+    };
+    std::vector<double> reflectionScales;  // the reduction's superdiagonal
+    std::vector<Sweep> sweeps;
+    std::vector<Rotation> rotations;
+};
+
 // Golub-Reinsch singular value decomposition (Golub and Reinsch, "Singular value decomposition
 // and least squares solutions", Numer. Math. 14, 1970) of an m-by-n matrix A = U diag(w) V^T
-// (m >= n) held by columns (row j of `columns`, m entries, is column j of A; destroyed), made for
-// least-squares solutions: U is never formed. Its transformations are applied to each right-hand
-// side b (m entries) as they are made, so that on return entries 0..n-1 of b hold U^T b (the
-// rest is scratch). w receives the n singular values (unsorted, non-negative once converged),
-// row j of `vColumns` (n by n) column j of V. Returns false when a diagonal entry did not
-// converge in 30 QR sweeps (the decomposition is then inexact).
-// The steps, reflections, shifts and tests are those of the element-by-element version, and V
-// and w its bits; but inner loops run along rows, the QR sweeps run on the bidiagonal alone with
-// their rotations applied to V afterwards in strips, and independent rows share the machine's
-// cores (the results never depend on how many).
-// Cost: about 2 m n^2 + 6 n^3 operations, plus 4 m n per right-hand side; memory beyond the two
-// matrices: a few vectors of m doubles and a rotation buffer of 1.5 MB.
+// (m >= n) held by columns (row j of `columns`, m entries, is column j of A), made for
+// least-squares solutions: neither U nor V is formed. U's transformations are applied to each
+// right-hand side b (m entries) as they are made, so that on return entries 0..n-1 of b hold
+// U^T b (the rest is scratch); V's are kept in `columns` (the reduced matrix) and `right`, for
+// applyRightTransformations. w receives the n singular values (unsorted, non-negative once
+// converged). Returns false when a diagonal entry did not converge in 30 QR sweeps (the
+// decomposition is then inexact).
+// The steps, reflections, shifts and tests are those of the element-by-element version, and w
+// its bits; inner loops run along rows, and independent rows share the machine's cores (the
+// results never depend on how many).
+// Cost: about 4 m n^2 - 4 n^3 / 3 operations, plus 4 m n and 6 per rotation for each right-hand
+// side; memory beyond the matrix: a few vectors of m doubles and the rotations.
 // May throw std::bad_alloc.
-[[nodiscard]] bool svdDecomposeOnto(Matrix& columns, std::span<double> w, Matrix& vColumns,
-                                    std::span<const std::span<double>> rightHandSides);
+[[nodiscard]] bool svdDecomposeOnto(Matrix& columns, std::span<double> w,
+                                    std::span<const std::span<double>> rightHandSides,
+                                    RightTransformations& right);
+
+// x = V t, in place of t (n entries), for the decomposition that left `columns` and `right`:
+// the rotations from the last, then the reflections from the last. About 6 operations per
+// rotation and 2 n^2 in all for the reflections.
+void applyRightTransformations(const Matrix& columns, const RightTransformations& right,
+                               std::span<double> t) noexcept;
 
 // Makes the decomposition's kernels take two doubles per instruction even where the processor
 // has AVX2, or lets them choose again: both builds give the same bits, which the tests hold.
@@ -78,13 +104,13 @@ public:
 
     // The least-squares solution of system number `system` of the last decompose into out
     // (playerCount values): x = V diag(1/w) U^T b, the centred score terms for inactive players.
-    // V entries at or below cutoff are left out of the sum; U is never formed, so its tiny
-    // entries stay in, which moves each sum by less than cutoff times the largest right-hand side
-    // entry: below the sum's own round-off for the cutoff of the runs. table must be the
+    // Neither U nor V is formed, so no entry of theirs is left out of the sums: an entry at or
+    // below SvdCutoff would move a sum by less than 1e-16 times the largest right-hand side entry
+    // (the level, some games times ratings), below the sum's own round-off. table must be the
     // decomposed one. StatusOk, StatusNoMemory, or StatusInvalidArgument (out untouched) when
     // nothing was decomposed, the sizes differ or there is no such system.
-    [[nodiscard]] int solve(const TournamentTable& table, std::size_t system, std::span<double> out,
-                            double cutoff) const noexcept;
+    [[nodiscard]] int solve(const TournamentTable& table, std::size_t system,
+                            std::span<double> out) const noexcept;
 
     // Whether the last decompose succeeded.
     [[nodiscard]] bool decomposed() const noexcept { return decomposed_; }
@@ -96,7 +122,8 @@ private:
     bool decomposed_ = false;
     std::uint32_t playerCount_ = 0;
     std::vector<std::uint32_t> active_;  // the active players in table order
-    Matrix v_{0, 0};                     // row q: column q of V (a entries)
+    Matrix reduced_{0, 0};               // the reduced matrix: the right reflections' vectors
+    RightTransformations right_;
     std::vector<double> w_;
     std::vector<ScoreFunction> scoreFunctions_;     // each system's
     std::vector<std::vector<double>> transformed_;  // each system's U^T b (a entries)

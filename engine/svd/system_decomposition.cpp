@@ -1,7 +1,5 @@
 // The direct solution of the tie-break systems: one singular value decomposition of the matrix
 // carrying every right-hand side through, then a least-squares back-substitution for each.
-#include <cmath>
-
 #include "engine/memory_guard.h"
 #include "engine/svd/svd.h"
 
@@ -11,7 +9,8 @@ int SystemDecomposition::decompose(const TournamentTable& table,
                                    std::span<const TieBreakSystem> systems) noexcept {
     decomposed_ = false;
     active_.clear();
-    v_ = Matrix(0, 0);
+    reduced_ = Matrix(0, 0);
+    right_ = {};
     w_.clear();
     scoreFunctions_.clear();
     transformed_.clear();
@@ -44,18 +43,18 @@ int SystemDecomposition::decompose(const TournamentTable& table,
         std::vector<std::span<double>> views(rightHandSides.begin(), rightHandSides.end());
         Matrix columns = systemMatrixByColumns(table, active_);
         std::vector<double> w(count);
-        Matrix v(count, count);
-        converged = svdDecomposeOnto(columns, w, v, views);
+        converged = svdDecomposeOnto(columns, w, views, right_);
         for (std::vector<double>& b : rightHandSides) {
             b.resize(count);
             transformed_.push_back(std::move(b));
         }
-        v_ = std::move(v);
+        reduced_ = std::move(columns);
         w_ = std::move(w);
         return StatusOk;
     });
     if (failed(status)) {
         active_ = {};
+        right_ = {};
         scoreFunctions_ = {};
         transformed_ = {};
         return status;
@@ -66,7 +65,7 @@ int SystemDecomposition::decompose(const TournamentTable& table,
 }
 
 int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
-                               std::span<double> out, double cutoff) const noexcept {
+                               std::span<double> out) const noexcept {
     if (!decomposed_ || table.playerCount() != playerCount_ || out.size() != playerCount_ ||
         system >= transformed_.size()) {
         return StatusInvalidArgument;
@@ -74,22 +73,14 @@ int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
     return guardMemory(StatusNoMemory, [&] {
         // The centred score terms; inactive players keep theirs (not a number).
         static_cast<void>(centredScoreTerms(table, out, scoreFunctions_[system]));
-        const std::size_t count = active_.size();
-        // t = diag(1/w) U^T b. No singular value is floored: a zero one makes the values
-        // meaningless, and the logged error between the methods shows it.
+        // t = diag(1/w) U^T b, then x = V t. No singular value is floored: a zero one makes the
+        // values meaningless, and the logged error between the methods shows it.
         const std::vector<double>& transformed = transformed_[system];
-        std::vector<double> t(count);
-        for (std::size_t q = 0; q < count; ++q)
-            t[q] = transformed[q] / w_[q];
-        // x = V t without the tiny entries of V, each sum over q in ascending order.
-        std::vector<double> x(count, 0.0);
-        for (std::size_t q = 0; q < count; ++q) {
-            const double* column = v_.row(q);
-            for (std::size_t r = 0; r < count; ++r) {
-                if (std::fabs(column[r]) > cutoff) x[r] += column[r] * t[q];
-            }
-        }
-        for (std::size_t r = 0; r < count; ++r)
+        std::vector<double> x(transformed.size());
+        for (std::size_t q = 0; q < x.size(); ++q)
+            x[q] = transformed[q] / w_[q];
+        applyRightTransformations(reduced_, right_, x);
+        for (std::size_t r = 0; r < x.size(); ++r)
             out[active_[r]] = x[r];
         return StatusOk;
     });
@@ -105,13 +96,15 @@ int decomposeBothMethods(SystemDecomposition& decomposition, const TournamentTab
     });
 }
 
+// The cut-off is that of a back-substitution with U and V formed; without them nothing is left
+// out, and what an entry at or below 1e-16 adds lies below the sums' round-off.
 int solveBySvd(const TournamentTable& table, std::span<double> out, std::span<const double> start,
-               ScoreFunction f, double cutoff) noexcept {
+               ScoreFunction f, [[maybe_unused]] double cutoff) noexcept {
     SystemDecomposition decomposition;
     const TieBreakSystem system[] = {{start, f}};
     const int status = decomposition.decompose(table, system);
     if (failed(status)) return status;
-    const int solved = decomposition.solve(table, 0, out, cutoff);
+    const int solved = decomposition.solve(table, 0, out);
     return failed(solved) ? solved : status;
 }
 

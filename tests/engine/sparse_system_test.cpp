@@ -52,10 +52,10 @@ TEST(SparseSystem, AgreesWithTheDecomposition) {
         ASSERT_EQ(system.build(table), StatusOk);
         std::vector<double> dense(n);
         std::vector<double> sparse(n);
-        ASSERT_EQ(decomposition.solve(table, PerformanceSystem, dense, SvdCutoff), StatusOk);
+        ASSERT_EQ(decomposition.solve(table, PerformanceSystem, dense), StatusOk);
         ASSERT_EQ(recursivePerformanceSparse(system, table, sparse, ratingDifference), StatusOk);
         EXPECT_LT(distance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
-        ASSERT_EQ(decomposition.solve(table, BucholzSystem, dense, SvdCutoff), StatusOk);
+        ASSERT_EQ(decomposition.solve(table, BucholzSystem, dense), StatusOk);
         ASSERT_EQ(recursiveBucholzSparse(system, table, sparse), StatusOk);
         EXPECT_LT(distance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
         for (std::uint32_t i = 0; i < n; ++i) {

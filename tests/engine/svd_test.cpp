@@ -20,8 +20,8 @@ TEST(Pythag, NeitherOverflowsNorLosesSmallValues) {
 }
 
 // Checks a = U diag(w) V^T, U^T U = I, V^T V = I and w >= 0 for a decomposition of a, which the
-// decomposition takes by columns. U comes from the right-hand sides e_0 .. e_{m-1}: U^T e_r is
-// row r of U.
+// decomposition takes by columns. U comes from the right-hand sides e_0 .. e_{m-1} (U^T e_r is
+// row r of U), V from its transformations applied to e_0 .. e_{n-1} (V e_q is column q).
 void expectDecomposes(const Matrix& original) {
     const std::size_t m = original.rows();
     const std::size_t n = original.cols();
@@ -37,8 +37,13 @@ void expectDecomposes(const Matrix& original) {
         unitVectors.emplace_back(uRows.row(r), m);
     }
     std::vector<double> w(n);
+    RightTransformations right;
+    EXPECT_TRUE(svdDecomposeOnto(columns, w, unitVectors, right));
     Matrix vColumns(n, n);
-    EXPECT_TRUE(svdDecomposeOnto(columns, w, vColumns, unitVectors));
+    for (std::size_t q = 0; q < n; ++q) {
+        vColumns(q, q) = 1.0;
+        applyRightTransformations(columns, right, {vColumns.row(q), n});
+    }
     const auto u = [&](std::size_t r, std::size_t q) { return uRows(r, q); };
     const auto v = [&](std::size_t r, std::size_t q) { return vColumns(q, r); };
     for (std::size_t q = 0; q < n; ++q)
@@ -137,17 +142,16 @@ TEST(SolveBySvd, OneDecompositionServesBothMethods) {
     std::vector<double> alone(12);
     std::vector<double> shared(12);
     ASSERT_EQ(recursivePerformanceSvd(table, alone, ratingDifference, SvdCutoff), StatusOk);
-    ASSERT_EQ(decomposition.solve(table, PerformanceSystem, shared, SvdCutoff), StatusOk);
+    ASSERT_EQ(decomposition.solve(table, PerformanceSystem, shared), StatusOk);
     EXPECT_EQ(shared, alone);
     ASSERT_EQ(recursiveBucholzSvd(table, alone, SvdCutoff), StatusOk);
-    ASSERT_EQ(decomposition.solve(table, BucholzSystem, shared, SvdCutoff), StatusOk);
+    ASSERT_EQ(decomposition.solve(table, BucholzSystem, shared), StatusOk);
     EXPECT_EQ(shared, alone);
 
     const TournamentTable other = denseField(5);
     std::vector<double> untouched(5, 7.0);
-    EXPECT_EQ(decomposition.solve(other, PerformanceSystem, untouched, SvdCutoff),
-              StatusInvalidArgument);
-    EXPECT_EQ(decomposition.solve(table, 2, shared, SvdCutoff), StatusInvalidArgument);
+    EXPECT_EQ(decomposition.solve(other, PerformanceSystem, untouched), StatusInvalidArgument);
+    EXPECT_EQ(decomposition.solve(table, 2, shared), StatusInvalidArgument);
     EXPECT_EQ(untouched, std::vector<double>(5, 7.0));
 }
 
