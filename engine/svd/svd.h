@@ -13,8 +13,9 @@
 
 namespace tiebreak {
 
-// Active players above which the dense decomposition is not attempted: it holds about 2 a^2
-// doubles (576 MB at 6,000) and takes some a^3 operations (minutes at 6,000, hours beyond).
+// Active players above which the dense decomposition is not attempted: it holds the a^2 doubles
+// of its matrix and some a^2 rotations of 16 bytes (about 900 MB at 6,000), and takes some a^3
+// operations (minutes at 6,000, hours beyond).
 inline constexpr std::uint32_t MaxDecompositionPlayers = 6000;
 
 // Result of a decomposition whose diagonal entry took all 30 QR sweeps without converging: the
