@@ -84,7 +84,8 @@ public:
               std::ostream& log) const {
         const bool performance = method == MethodRecursivePerformance;
         if (!sparse_) {
-            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem, out);
+            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem,
+                                        out);
         }
         const int solved = performance
                                ? recursivePerformanceSparse(system_, table, out, ratingDifference)
