@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}},
                       UsageCase{"UnknownSorting", {"--simple", "rb", "x"}},
                       UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
+                      UsageCase{"SolveOtherThanExact", {"--solve", "iterative", "x"}},
+                      UsageCase{"SimpleSolvedExactly", {"--simple", "rp", "--solve", "exact", "x"}},
                       UsageCase{"EloNotANumber", {"--elo", "high", "x"}},
                       UsageCase{"UnknownOption", {"--fast", "x"}},
                       UsageCase{"TwoCrosstables", {"x", "y"}}),
@@ -52,9 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
     CliOptions options;
     std::ostringstream out;
-    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
+    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "--solve",
+                                "exact", "cross.txt"},
                                options, out, out),
               std::nullopt);
+    EXPECT_TRUE(options.exactSolution);
     EXPECT_EQ(options.crosstable, "cross.txt");
     EXPECT_EQ(options.method,
               (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
@@ -74,7 +78,7 @@ TEST(CommandLine, DefaultsAreOneRecursivePerformanceRowSortedWithHeadings) {
     EXPECT_EQ(options.method[1], RowUnused);
     EXPECT_EQ(options.elo, 1400);
     EXPECT_TRUE(options.sort && options.headings);
-    EXPECT_FALSE(options.open || options.beep);
+    EXPECT_FALSE(options.open || options.beep || options.exactSolution);
     EXPECT_EQ(options.output + options.log, "");
 }
 
