@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <map>
 #include <utility>
-#include <vector>
 
+#include "engine/svd/svd.h"
 #include "tools/crosstable_generator.h"
 #include "tournament/crosstable_reader.h"
 #include "tournament/status_codes.h"
@@ -30,23 +30,7 @@ const TournamentTable& benchOpen(std::uint32_t players, std::uint32_t rounds) {
 }
 
 Matrix systemColumns(const TournamentTable& table) {
-    const auto games = table.gamesPlayed();
-    std::vector<std::uint32_t> active;
-    for (std::uint32_t i = 0; i < games.size(); ++i) {
-        if (games[i] != 0) active.push_back(i);
-    }
-    const std::size_t count = active.size();
-    Matrix columns(count, count + 1);
-    for (std::size_t r = 0; r < count; ++r) {
-        const auto row = table.gamesAgainstRow(active[r]);
-        for (std::size_t q = 0; q < count; ++q) {
-            columns(q, r) = r == q ? 1.0
-                                   : -(static_cast<double>(row[active[q]]) /
-                                       static_cast<double>(games[active[r]]));
-        }
-        columns(r, count) = static_cast<double>(games[active[r]]);
-    }
-    return columns;
+    return systemMatrixByColumns(table, activePlayers(table));
 }
 
 double peakMegabytes() noexcept {

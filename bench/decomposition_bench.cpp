@@ -1,6 +1,8 @@
-// The decomposition of the tie-break system on generated opens: the engine's, the
-// element-by-element yardstick, and OpenBLAS's LAPACK dgesdd and dgesvd on one thread on the same
-// matrix. Arguments: players, rounds. Each case reports its process's peak memory.
+// The direct solution of the tie-break systems on generated opens beside LAPACK's on the same
+// matrix (OpenBLAS, one thread): the engine's decomposition carrying both methods' right-hand
+// sides with their two solutions, the element-by-element yardstick, dgesdd (the decomposition
+// with U and V) and dgelsd (the least-squares driver, one right-hand side). Arguments: players,
+// rounds. Each case reports its process's peak memory.
 #include <benchmark/benchmark.h>
 #include <cblas.h>
 #include <lapacke.h>
@@ -8,8 +10,8 @@
 #include <vector>
 
 #include "bench/bench_fields.h"
-#include "engine/svd_reference.h"
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
+#include "tests/engine/svd_reference.h"
 
 namespace tiebreak {
 namespace {
@@ -23,37 +25,35 @@ void finish(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-// What a run does: build the matrix and decompose it.
-void Fast(benchmark::State& state) {
+// What a run does: build the matrix, decompose it onto both right-hand sides, solve both.
+void Engine(benchmark::State& state) {
     const TournamentTable& table = fieldOf(state);
+    std::vector<double> out(table.playerCount());
     for (auto _ : state) {
         SystemDecomposition decomposition;
-        if (decomposition.decompose(table) != StatusOk) state.SkipWithError("decompose failed");
+        if (decomposeBothMethods(decomposition, table, ratingDifference) != StatusOk ||
+            decomposition.solve(table, PerformanceSystem, out) != StatusOk ||
+            decomposition.solve(table, BucholzSystem, out) != StatusOk) {
+            state.SkipWithError("decompose failed");
+        }
     }
     finish(state);
 }
 
 void Reference(benchmark::State& state) {
     const TournamentTable& table = fieldOf(state);
+    std::vector<double> out(table.playerCount());
     for (auto _ : state) {
-        state.PauseTiming();
-        const Matrix columns = systemColumns(table);
-        Matrix rows(columns.cols(), columns.rows());
-        for (std::size_t q = 0; q < columns.rows(); ++q) {
-            for (std::size_t r = 0; r < columns.cols(); ++r)
-                rows(r, q) = columns(q, r);
+        if (solveBySvdReference(table, out, table.ratings(), ratingDifference, SvdCutoff) !=
+            StatusOk) {
+            state.SkipWithError("reference failed");
         }
-        std::vector<double> w(columns.rows());
-        Matrix v(columns.rows(), columns.rows());
-        state.ResumeTiming();
-        svdDecomposeReference(rows, w, v);
     }
     finish(state);
 }
 
-// LAPACK on the matrix by columns (column-major), U and V^T of the same sizes as ours.
-template <bool DivideAndConquer>
-void Lapack(benchmark::State& state) {
+// LAPACK on the matrix by columns (column-major), with U and V^T of the same sizes as ours.
+void Dgesdd(benchmark::State& state) {
     openblas_set_num_threads(1);
     const TournamentTable& table = fieldOf(state);
     for (auto _ : state) {
@@ -64,35 +64,54 @@ void Lapack(benchmark::State& state) {
         std::vector<double> w(columns.rows());
         Matrix u(columns.rows(), columns.cols());
         Matrix vt(columns.rows(), columns.rows());
-        std::vector<double> superb(columns.rows());
         state.ResumeTiming();
-        const lapack_int info =
-            DivideAndConquer ? LAPACKE_dgesdd(LAPACK_COL_MAJOR, 'S', m, n, columns.row(0), m,
-                                              w.data(), u.row(0), m, vt.row(0), n)
-                             : LAPACKE_dgesvd(LAPACK_COL_MAJOR, 'S', 'S', m, n, columns.row(0), m,
-                                              w.data(), u.row(0), m, vt.row(0), n, superb.data());
-        if (info != 0) state.SkipWithError("LAPACK failed");
+        if (LAPACKE_dgesdd(LAPACK_COL_MAJOR, 'S', m, n, columns.row(0), m, w.data(), u.row(0), m,
+                           vt.row(0), n) != 0) {
+            state.SkipWithError("dgesdd failed");
+        }
     }
     finish(state);
 }
 
-void Dgesdd(benchmark::State& state) {
-    Lapack<true>(state);
-}
-void Dgesvd(benchmark::State& state) {
-    Lapack<false>(state);
+// The least-squares driver numpy's lstsq calls, on the performance system's right-hand side,
+// every singular value kept (rcond -1: machine precision).
+void Dgelsd(benchmark::State& state) {
+    openblas_set_num_threads(1);
+    const TournamentTable& table = fieldOf(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Matrix columns = systemColumns(table);
+        const auto n = static_cast<lapack_int>(columns.rows());
+        const auto m = static_cast<lapack_int>(columns.cols());
+        std::vector<double> terms(table.playerCount());
+        static_cast<void>(centredScoreTerms(table, terms, ratingDifference));
+        std::vector<double> b(columns.cols(), 0.0);
+        const std::vector<std::uint32_t> active = activePlayers(table);
+        for (std::size_t r = 0; r < active.size(); ++r) {
+            b[r] = terms[active[r]];
+            b[active.size()] += table.gamesPlayed()[active[r]] * table.ratings()[active[r]];
+        }
+        std::vector<double> w(columns.rows());
+        lapack_int rank = 0;
+        state.ResumeTiming();
+        if (LAPACKE_dgelsd(LAPACK_COL_MAJOR, m, n, 1, columns.row(0), m, b.data(), m, w.data(),
+                           -1.0, &rank) != 0) {
+            state.SkipWithError("dgelsd failed");
+        }
+    }
+    finish(state);
 }
 
-void sizes(benchmark::internal::Benchmark* b, bool largest) {
-    b->Args({300, 9})->Args({1000, 11});
-    if (largest) b->Args({2000, 11});
+void sizes(benchmark::internal::Benchmark* b, bool larger) {
+    b->Args({300, 9});
+    if (larger) b->Args({1000, 11})->Args({2000, 11});
     b->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 }
 
-BENCHMARK(Fast)->Apply([](auto* b) { sizes(b, true); });
+BENCHMARK(Engine)->Apply([](auto* b) { sizes(b, true); });
 BENCHMARK(Reference)->Apply([](auto* b) { sizes(b, false); });
 BENCHMARK(Dgesdd)->Apply([](auto* b) { sizes(b, true); });
-BENCHMARK(Dgesvd)->Apply([](auto* b) { sizes(b, true); });
+BENCHMARK(Dgelsd)->Apply([](auto* b) { sizes(b, true); });
 
 }  // namespace
 }  // namespace tiebreak

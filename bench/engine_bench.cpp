@@ -1,11 +1,13 @@
 // The engine's pieces on generated opens (arguments: players, rounds), each case with its
 // process's peak memory: the iteration to convergence, the residual's one further step, the
-// trimmed rivals average, the direct solution, and 500 sweeps on a field of 10,000.
+// trimmed rivals average, the direct solution by decomposition and by the sparse solver, and 500
+// sweeps on a field of 10,000.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "bench/bench_fields.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 
 namespace tiebreak {
@@ -57,6 +59,20 @@ void SolveBySvd(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 
+// The sparse solver: the matrix built and both methods solved.
+void SparseSolve(benchmark::State& state) {
+    const TournamentTable& table = fieldOf(state);
+    std::vector<double> out(table.playerCount());
+    for (auto _ : state) {
+        SparseSystem system;
+        expectOk(state,
+                 system.build(table) == StatusOk &&
+                     recursivePerformanceSparse(system, table, out, ratingDifference) == StatusOk &&
+                     recursiveBucholzSparse(system, table, out) == StatusOk);
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
 // Tolerance 0: all 500 sweeps are made.
 void Sweeps500(benchmark::State& state) {
     const TournamentTable& table = fieldOf(state);
@@ -76,6 +92,11 @@ BENCHMARK(ResidualStep)->Apply(pieces);
 BENCHMARK(TrimmedAverage)->Apply(pieces);
 BENCHMARK(SolveBySvd)->Args({300, 9})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SolveBySvd)->Args({2000, 11})->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+BENCHMARK(SparseSolve)
+    ->Args({2000, 11})
+    ->Args({20000, 11})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(Sweeps500)->Args({10000, 11})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

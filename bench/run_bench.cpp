@@ -1,6 +1,7 @@
 // A whole advanced run on generated opens (arguments: players, rounds): both methods with their
-// residuals and their checks against the one decomposition, a rivals-average row, and the plain
-// results table, from the table in memory to the written report.
+// residuals and their checks (the decomposition up to its size limit, the sparse solver above),
+// a rivals-average row, and the plain results table, from the table in memory to the written
+// report; and the same with the direct solutions in the table (--solve exact).
 #include <benchmark/benchmark.h>
 
 #include <sstream>
@@ -23,7 +24,7 @@ public:
     bool open(const std::string&) override { return true; }
 };
 
-void AdvancedRun(benchmark::State& state) {
+void runWith(benchmark::State& state, bool exact) {
     const TournamentTable& table = benchOpen(static_cast<std::uint32_t>(state.range(0)),
                                              static_cast<std::uint32_t>(state.range(1)));
     AdvancedRunOptions options;
@@ -36,6 +37,7 @@ void AdvancedRun(benchmark::State& state) {
     options.sort = 1;
     options.headings = 1;
     options.intermediatePath = "bench_run_table.txt";
+    options.exactSolution = exact;
     SilentNotices notices;
     for (auto _ : state) {
         std::ostringstream report;
@@ -45,8 +47,23 @@ void AdvancedRun(benchmark::State& state) {
             state.SkipWithError("run failed");
         }
         benchmark::DoNotOptimize(report.str().size());
+        // Every size is checked: two distances between the methods in the log.
+        const std::string text = log.str();
+        std::size_t checks = 0;
+        for (auto at = text.find("Error between"); at != std::string::npos;
+             at = text.find("Error between", at + 1))
+            ++checks;
+        if (checks != 2) state.SkipWithError("a check is missing from the log");
     }
     state.counters["peak_MB"] = peakMegabytes();
+}
+
+void AdvancedRun(benchmark::State& state) {
+    runWith(state, false);
+}
+
+void AdvancedRunExact(benchmark::State& state) {
+    runWith(state, true);
 }
 
 BENCHMARK(AdvancedRun)
@@ -55,6 +72,12 @@ BENCHMARK(AdvancedRun)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(AdvancedRun)
+    ->Args({2000, 11})
+    ->Args({20000, 11})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(AdvancedRunExact)
     ->Args({2000, 11})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)

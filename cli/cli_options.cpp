@@ -44,6 +44,7 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
     app.set_version_flag("--version", std::string("rptiebreaks-cli ") + RPT_VERSION);
     std::vector<std::string> rows;
     std::string simple;
+    std::string solve;
     bool noSort = false;
     bool noHeadings = false;
     app.add_option("crosstable", options.crosstable, "the crosstable file")->required();
@@ -59,14 +60,19 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
     auto* json = app.add_option("--json", options.json,
                                 "write the whole result as JSON there (- for standard output)");
     auto* html = app.add_option("--html", options.html, "write the results as a web page there");
-    app.add_option("--simple", simple,
-                   "the simple run, sorted by rp, ma (rivals without the "
-                   "worst) or none")
-        ->check(CLI::IsMember({"rp", "ma", "none"}))
-        ->excludes(tiebreak)
-        ->excludes(explain)
-        ->excludes(json)
-        ->excludes(html);
+    auto* simpleRun = app.add_option("--simple", simple,
+                                     "the simple run, sorted by rp, ma (rivals without the "
+                                     "worst) or none")
+                          ->check(CLI::IsMember({"rp", "ma", "none"}))
+                          ->excludes(tiebreak)
+                          ->excludes(explain)
+                          ->excludes(json)
+                          ->excludes(html);
+    app.add_option("--solve", solve,
+                   "exact: the results table carries the direct solution of the linear system "
+                   "instead of the iteration's values (default: the iteration's values)")
+        ->check(CLI::IsMember({"exact"}))
+        ->excludes(simpleRun);
     app.add_option("--elo", options.elo, "Elo for unrated players")->check(CLI::Range(0, 9999));
     app.add_flag("--no-sort", noSort, "keep crosstable order");
     app.add_flag("--no-headings", noHeadings, "omit the heading line");
@@ -110,6 +116,7 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                          : simple == "ma" ? SimpleSortingRivalsWithoutWorst
                                           : SimpleSortingNone;
     }
+    options.exactSolution = solve == "exact";
     options.sort = !noSort;
     options.headings = !noHeadings;
     return std::nullopt;

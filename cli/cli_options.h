@@ -32,9 +32,10 @@ struct CliOptions {
     std::string log;     // the run log; "-" for standard error; empty: none
     bool open = false;
     bool beep = false;
-    std::string explain;  // the player whose values are broken down; empty: none
-    std::string json;     // the whole result as JSON; "-" for standard output; empty: none
-    std::string html;     // the results as a web page; empty: none
+    std::string explain;         // the player whose values are broken down; empty: none
+    std::string json;            // the whole result as JSON; "-" for standard output; empty: none
+    std::string html;            // the results as a web page; empty: none
+    bool exactSolution = false;  // --solve exact: the direct solution in the results table
 };
 
 // Parses the arguments into options. Returns nothing when the run is to go ahead, otherwise the

@@ -135,6 +135,7 @@ int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& 
     run.eloForUnrated = options.elo;
     run.headings = options.headings ? 1 : 0;
     run.beep = options.beep ? 1 : 0;
+    run.exactSolution = options.exactSolution;
     run.intermediatePath = intermediate.path();
     if (options.output == "-") {
         run.plainTable = &std::cout;

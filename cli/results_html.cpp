@@ -47,9 +47,8 @@ void writeMeasures(std::ostream& out, const std::vector<ExplainedRow>& rows) {
                 << "</td><td class=\"number\">"
                 << (outcome.sweeps > 1 ? std::to_string(outcome.sweeps) : "limit reached")
                 << "</td><td class=\"number\">" << general(outcome.residual, 3)
-                << "</td><td class=\"number\">"
-                << (outcome.svdDistance ? general(*outcome.svdDistance, 3) : "skipped for size")
-                << "</td></tr>\n";
+                << "</td><td class=\"number\">" << general(outcome.directDistance, 3)
+                << (outcome.sparseCheck ? " (sparse solver)" : "") << "</td></tr>\n";
             break;
         }
     }

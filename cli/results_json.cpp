@@ -26,7 +26,8 @@ Json methodJson(TieBreakMethod method, const MethodOutcome& outcome) {
         // How the run log reads the iteration's result.
         {"limit_reached", outcome.sweeps <= 1},
         {"residual", number(outcome.residual)},
-        {"svd_distance", outcome.svdDistance ? number(*outcome.svdDistance) : Json(nullptr)},
+        {"direct_distance", number(outcome.directDistance)},
+        {"direct_solver", outcome.sparseCheck ? "sparse solver" : "decomposition"},
     };
 }
 

@@ -25,6 +25,6 @@ enum Modification : int {
 // Constants both runs pass to the engine.
 inline constexpr double IterationTolerance = 1e-10;
 inline constexpr unsigned IterationLimit = 500;
-inline constexpr double SvdCutoff = 1e-16;  // U and V entries at or below it are left out
+inline constexpr double SvdCutoff = 1e-16;  // V entries at or below it are left out
 
 }  // namespace tiebreak

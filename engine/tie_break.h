@@ -88,9 +88,9 @@ void bucholzStartValues(const TournamentTable& table, std::span<double> out) noe
 [[nodiscard]] int recursiveBucholz(const TournamentTable& table, std::span<double> out,
                                    double tolerance, unsigned maxSweeps) noexcept;
 
-// The same systems solved directly by singular value decomposition. StatusOk, StatusNoMemory, or
-// StatusTooLarge (nothing computed) above MaxDecompositionPlayers active players
-// (engine/system_decomposition.h).
+// The same systems solved directly by singular value decomposition. StatusOk, StatusNotConverged
+// (solved with a decomposition that may be inexact), StatusNoMemory, or StatusTooLarge (nothing
+// computed) above MaxDecompositionPlayers active players (engine/svd/svd.h).
 [[nodiscard]] int recursivePerformanceSvd(const TournamentTable& table, std::span<double> out,
                                           ScoreFunction f, double cutoff) noexcept;
 [[nodiscard]] int recursiveBucholzSvd(const TournamentTable& table, std::span<double> out,

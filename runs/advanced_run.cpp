@@ -1,5 +1,6 @@
 #include "runs/advanced_run.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/error_messages.h"
 #include "runs/run_log.h"
@@ -23,11 +24,11 @@ namespace {
 // Both error lines are 47 characters before their measure.
 constexpr const char* ResidualLabel = "Error:                                         ";
 constexpr const char* SvdLabel = "Error between recursive method and SVD method: ";
-constexpr const char* SkippedForSizeText = "skipped for size: more than 6000 players with games";
-constexpr const char* SkippedForSizeNotice =
-    "The check by singular value decomposition was skipped for size:\nthe tournament has more "
-    "than 6000 players with games.";
-static_assert(MaxDecompositionPlayers == 6000, "the texts above name the limit");
+constexpr const char* SparseLabel = "Error between recursive method and sparse solver: ";
+constexpr const char* SvdFailureText = "SVD FAILURE\t";
+constexpr const char* NotConvergedLine =
+    "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
+constexpr const char* SparseLimitLine = "Sparse solver: stopped at its iteration limit\n";
 constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";
@@ -57,27 +58,64 @@ bool usesMethod(const AdvancedRunOptions& options, TieBreakMethod method) {
     return false;
 }
 
-// The decomposition both methods solve with, made when the first method needs it: StatusOk,
-// StatusTooLarge (told once), or StatusNoMemory.
-struct SharedDecomposition {
-    SystemDecomposition decomposition;
-    int status = StatusOk;
-    bool attempted = false;
+// A decomposition that did not converge still solves, maybe inexactly: the log says so, and so
+// does the program's standard output.
+void reportNotConverged(std::ostream& log) {
+    std::fputs(SvdFailureText, stdout);
+    std::fflush(stdout);
+    log << NotConvergedLine << std::flush;
+}
 
-    int prepare(const TournamentTable& table, Notices& notices) {
-        if (attempted) return status;
-        attempted = true;
-        status = decomposition.decompose(table);
-        if (status == StatusTooLarge) notices.showNotice(SkippedForSizeNotice);
-        return status;
+// The direct solutions of both methods, from one preparation made when the first method needs
+// it: the singular value decomposition up to its size limit, the sparse solver above it.
+class DirectSolutions {
+public:
+    // StatusOk, StatusNotConverged (logged), or StatusNoMemory.
+    int prepare(const TournamentTable& table, std::ostream& log) {
+        if (attempted_) return status_;
+        attempted_ = true;
+        status_ = decomposeBothMethods(decomposition_, table, ratingDifference);
+        if (status_ == StatusTooLarge) {
+            sparse_ = true;
+            status_ = system_.build(table);
+        }
+        if (status_ == StatusNotConverged) reportNotConverged(log);
+        return status_;
     }
+
+    // The method's direct solution into out: StatusOk or StatusNoMemory.
+    int solve(const TournamentTable& table, TieBreakMethod method, std::span<double> out,
+              std::ostream& log) const {
+        const bool performance = method == MethodRecursivePerformance;
+        if (!sparse_) {
+            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem,
+                                        out);
+        }
+        const int solved = performance
+                               ? recursivePerformanceSparse(system_, table, out, ratingDifference)
+                               : recursiveBucholzSparse(system_, table, out);
+        if (solved == StatusNotConverged) log << SparseLimitLine << std::flush;
+        return solved;
+    }
+
+    // The label of the distance to the iterative values.
+    [[nodiscard]] const char* label() const { return sparse_ ? SparseLabel : SvdLabel; }
+    [[nodiscard]] bool sparse() const { return sparse_; }
+
+private:
+    SystemDecomposition decomposition_;
+    SparseSystem system_;
+    bool sparse_ = false;
+    bool attempted_ = false;
+    int status_ = StatusOk;
 };
 
 // One method: its iterative values, the residual of one more step and the distance to the
-// decomposition's solution, each measure logged and checked.
+// direct solution, each measure logged and checked; with `exact`, the direct solution becomes
+// the method's values.
 std::optional<Failure> computeMethod(const TournamentTable& table, const Method& method,
                                      MethodOutcome& outcome, std::vector<double>& scratch,
-                                     SharedDecomposition& shared, Notices& notices,
+                                     DirectSolutions& direct, bool exact, Notices& notices,
                                      std::ostream& log, const PhaseReport& progress) {
     enterPhase(progress, method.phase);
     std::vector<double>& values = outcome.values;
@@ -105,21 +143,21 @@ std::optional<Failure> computeMethod(const TournamentTable& table, const Method&
     log << ResidualLabel << general(residual, 17) << '\n' << std::flush;
 
     enterPhase(progress, PhaseCrossCheck);
-    const int prepared = shared.prepare(table, notices);
-    if (prepared == StatusTooLarge) {
-        log << SvdLabel << SkippedForSizeText << '\n' << std::flush;
-        return std::nullopt;
-    }
-    if (failed(prepared)) return Failure{ErrorNoMemory, ""};
-    const int solved = method.code == MethodRecursivePerformance
-                           ? recursivePerformanceSvd(shared.decomposition, table, scratch,
-                                                     ratingDifference, SvdCutoff)
-                           : recursiveBucholzSvd(shared.decomposition, table, scratch, SvdCutoff);
-    if (failed(solved)) return Failure{ErrorNoMemory, ""};
+    if (failed(direct.prepare(table, log))) return Failure{ErrorNoMemory, ""};
+    if (failed(direct.solve(table, method.code, scratch, log))) return Failure{ErrorNoMemory, ""};
+    // With `exact` the results table carries the direct solution instead of the iteration's
+    // values; the measure leaves the difference in scratch.
+    std::vector<double> solution;
+    if (exact) solution = scratch;
     const double distance = differenceMeasure(table, scratch, values);
-    outcome.svdDistance = distance;
+    outcome.directDistance = distance;
+    outcome.sparseCheck = direct.sparse();
     warnIfNotConverged(notices, distance);
-    log << SvdLabel << general(distance, 17) << '\n' << std::flush;
+    log << direct.label() << general(distance, 17) << '\n' << std::flush;
+    if (exact) {
+        values = std::move(solution);
+        log << "Values of " << method.name << ": the direct solution of the system\n" << std::flush;
+    }
     return std::nullopt;
 }
 
@@ -151,17 +189,17 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
     std::vector<double> scratch(table.playerCount());
     MethodOutcome performance;
     MethodOutcome bucholz;
-    SharedDecomposition shared;
+    DirectSolutions direct;
     log << "\nExecuting methods...\n" << std::flush;
     if (usesMethod(options, MethodRecursivePerformance)) {
-        if (auto failure = computeMethod(table, Performance, performance, scratch, shared, notices,
-                                         log, options.progress)) {
+        if (auto failure = computeMethod(table, Performance, performance, scratch, direct,
+                                         options.exactSolution, notices, log, options.progress)) {
             return failure;
         }
     }
     if (usesMethod(options, MethodRecursiveBucholz)) {
-        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, shared, notices, log,
-                                         options.progress)) {
+        if (auto failure = computeMethod(table, Bucholz, bucholz, scratch, direct,
+                                         options.exactSolution, notices, log, options.progress)) {
             return failure;
         }
     }

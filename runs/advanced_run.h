@@ -20,7 +20,8 @@ struct MethodOutcome {
     std::vector<double> values;
     int sweeps = 0;         // the iteration's result: a count; 0 or 1 read as the limit reached
     double residual = 0.0;  // one more step of the map against the values
-    std::optional<double> svdDistance;  // the direct solution against them; none when skipped
+    double directDistance = 0.0;  // the direct solution against them
+    bool sparseCheck = false;     // the direct solution came from the sparse solver
 };
 
 // The numbers of a finished advanced run, for outputs beyond the results table.
@@ -54,6 +55,10 @@ struct AdvancedRunOptions {
     PhaseReport progress;
     // When set, a finished run leaves its numbers here.
     AdvancedRunResult* result = nullptr;
+    // When set, the results table carries each method's direct solution of its system (the one
+    // its check computes) instead of the iteration's values, for fields where the iteration
+    // stops at its limit far from the solution.
+    bool exactSolution = false;
 };
 
 // The run after the driver has read the crosstable into table with result readResult (and, for

@@ -1,10 +1,12 @@
 #include "runs/simple_run.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <new>
 
 #include "engine/memory_guard.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/run_log.h"
 #include "runs/text_format.h"
@@ -30,6 +32,13 @@ constexpr const char* SlotSkippedLines[MethodSlotCount] = {
 
 constexpr std::string_view SlotPhases[MethodSlotCount] = {
     PhaseIteratingPerformance, PhaseCrossCheck, PhaseIteratingBucholz, PhaseCrossCheck};
+constexpr const char* SlotNotConvergedLines[MethodSlotCount] = {
+    "", "\nSingular value decomposition for Recursive Performance not converged in 30 sweeps\n", "",
+    "\nSingular value decomposition for Recursive Bucholz not converged in 30 sweeps\n"};
+
+bool isIterativeSlot(int slot) {
+    return slot % 2 == 0;
+}
 
 bool isPerformanceSlot(int slot) {
     return slot < 2;
@@ -108,8 +117,15 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
             grid[slot][0].reset();
             return runCodeOf(result);
         }
-        log << SlotLogLines[slot];
-        if (slot % 2 == 0) log << result << '\n';
+        if (!isIterativeSlot(slot) && result == StatusNotConverged) {
+            // Solved all the same, maybe inexactly.
+            std::fputs("SVD FAILURE\t", stdout);
+            std::fflush(stdout);
+            log << SlotNotConvergedLines[slot];
+        } else {
+            log << SlotLogLines[slot];
+        }
+        if (isIterativeSlot(slot)) log << result << '\n';
         log << std::flush;
 
         static_cast<void>(applyModification(table, work, values, ModificationPerformanceStep,

@@ -103,9 +103,16 @@ void logResultsName(std::ostream& log, const std::string& inputPath, const std::
 }
 
 std::string folderOf(const std::string& path) {
+    // Joined and cut as text: on Windows a std::filesystem::path made from an 8-bit string does
+    // not read it as UTF-8, and the folder must be named as the user wrote it.
+    std::string full = path;
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return (error ? std::filesystem::path(path) : full).parent_path().string();
+    if (!std::filesystem::path(path).is_absolute()) {
+        const std::filesystem::path here = std::filesystem::current_path(error);
+        if (!error) full = here.string() + "/" + path;
+    }
+    const std::size_t separator = full.find_last_of(directorySeparators());
+    return separator == std::string::npos ? std::string(".") : full.substr(0, separator);
 }
 
 void openInShell(FileOpener& opener, Notices& notices, const std::string& path) {

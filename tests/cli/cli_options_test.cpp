@@ -40,15 +40,19 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"MissingBest", {"-t", "rb:avg:1", "x"}},
                       UsageCase{"FiveRows",
                                 {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}},
-                      UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}}),
+                      UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
+                      UsageCase{"SolveOtherThanExact", {"--solve", "iterative", "x"}},
+                      UsageCase{"SimpleSolvedExactly", {"--simple", "rp", "--solve", "exact", "x"}}),
     RowName{});
 
 TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
     CliOptions options;
     std::ostringstream out;
-    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
+    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "--solve",
+                                "exact", "cross.txt"},
                                options, out, out),
               std::nullopt);
+    EXPECT_TRUE(options.exactSolution);
     EXPECT_EQ(options.crosstable, "cross.txt");
     EXPECT_EQ(options.method,
               (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,

@@ -80,7 +80,7 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
         const nlohmann::json& method = document["methods"][m];
         EXPECT_EQ(method["iterations"].get<int>(), outcomes[m]->sweeps);
         expectSameNumber(method["residual"], outcomes[m]->residual, "residual");
-        expectSameNumber(method["svd_distance"], *outcomes[m]->svdDistance, "svd distance");
+        expectSameNumber(method["direct_distance"], outcomes[m]->directDistance, "distance");
     }
     ASSERT_EQ(document["rows"].size(), 4u);
     ASSERT_EQ(document["players"].size(), table.playerCount());

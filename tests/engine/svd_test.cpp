@@ -1,11 +1,11 @@
-#include "engine/svd.h"
+#include "engine/svd/svd.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "game_table.h"
 
@@ -20,19 +20,31 @@ TEST(Pythag, NeitherOverflowsNorLosesSmallValues) {
 }
 
 // Checks a = U diag(w) V^T, U^T U = I, V^T V = I and w >= 0 for a decomposition of a, which the
-// decomposition takes by columns.
+// decomposition takes by columns. U comes from the right-hand sides e_0 .. e_{m-1} (U^T e_r is
+// row r of U), V from its transformations applied to e_0 .. e_{n-1} (V e_q is column q).
 void expectDecomposes(const Matrix& original) {
     const std::size_t m = original.rows();
     const std::size_t n = original.cols();
-    Matrix uColumns(n, m);
+    Matrix columns(n, m);
     for (std::size_t r = 0; r < m; ++r) {
         for (std::size_t c = 0; c < n; ++c)
-            uColumns(c, r) = original(r, c);
+            columns(c, r) = original(r, c);
+    }
+    Matrix uRows(m, m);
+    std::vector<std::span<double>> unitVectors;
+    for (std::size_t r = 0; r < m; ++r) {
+        uRows(r, r) = 1.0;
+        unitVectors.emplace_back(uRows.row(r), m);
     }
     std::vector<double> w(n);
+    RightTransformations right;
+    EXPECT_TRUE(svdDecomposeOnto(columns, w, unitVectors, right));
     Matrix vColumns(n, n);
-    svdDecompose(uColumns, w, vColumns);
-    const auto u = [&](std::size_t r, std::size_t q) { return uColumns(q, r); };
+    for (std::size_t q = 0; q < n; ++q) {
+        vColumns(q, q) = 1.0;
+        applyRightTransformations(columns, right, {vColumns.row(q), n});
+    }
+    const auto u = [&](std::size_t r, std::size_t q) { return uRows(r, q); };
     const auto v = [&](std::size_t r, std::size_t q) { return vColumns(q, r); };
     for (std::size_t q = 0; q < n; ++q)
         EXPECT_GE(w[q], 0.0);
@@ -61,7 +73,7 @@ void expectDecomposes(const Matrix& original) {
     }
 }
 
-TEST(SvdDecompose, ReconstructsFullAndRankDeficientMatrices) {
+TEST(SvdDecomposeOnto, ReconstructsFullAndRankDeficientMatrices) {
     Matrix full(7, 6);
     for (std::size_t r = 0; r < 7; ++r) {
         for (std::size_t c = 0; c < 6; ++c)
@@ -121,27 +133,25 @@ TEST(SolveBySvd, AgreesWithTheIterationOnAConnectedField) {
 }
 
 // Both methods solved with one decomposition give the bits of each method decomposing on its own;
-// a decomposition of another table is refused and leaves out as it was.
+// another table, or a system the decomposition did not carry, is refused and leaves out as it
+// was.
 TEST(SolveBySvd, OneDecompositionServesBothMethods) {
     const TournamentTable table = denseField(12);
     SystemDecomposition decomposition;
-    ASSERT_EQ(decomposition.decompose(table), StatusOk);
+    ASSERT_EQ(decomposeBothMethods(decomposition, table, ratingDifference), StatusOk);
     std::vector<double> alone(12);
     std::vector<double> shared(12);
     ASSERT_EQ(recursivePerformanceSvd(table, alone, ratingDifference, SvdCutoff), StatusOk);
-    ASSERT_EQ(recursivePerformanceSvd(decomposition, table, shared, ratingDifference, SvdCutoff),
-              StatusOk);
+    ASSERT_EQ(decomposition.solve(table, PerformanceSystem, shared), StatusOk);
     EXPECT_EQ(shared, alone);
     ASSERT_EQ(recursiveBucholzSvd(table, alone, SvdCutoff), StatusOk);
-    ASSERT_EQ(recursiveBucholzSvd(decomposition, table, shared, SvdCutoff), StatusOk);
+    ASSERT_EQ(decomposition.solve(table, BucholzSystem, shared), StatusOk);
     EXPECT_EQ(shared, alone);
 
     const TournamentTable other = denseField(5);
     std::vector<double> untouched(5, 7.0);
-    EXPECT_EQ(recursivePerformanceSvd(decomposition, other, untouched, ratingDifference, SvdCutoff),
-              StatusInvalidArgument);
-    EXPECT_EQ(recursiveBucholzSvd(decomposition, other, untouched, SvdCutoff),
-              StatusInvalidArgument);
+    EXPECT_EQ(decomposition.solve(other, PerformanceSystem, untouched), StatusInvalidArgument);
+    EXPECT_EQ(decomposition.solve(table, 2, shared), StatusInvalidArgument);
     EXPECT_EQ(untouched, std::vector<double>(5, 7.0));
 }
 

@@ -1,6 +1,7 @@
 #include "runs/advanced_run.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_codes.h"
+#include "engine/tie_break.h"
 #include "tests/runs/run_fixture.h"
 #include "tournament/status_codes.h"
 #include "tournament/tournament_reader.h"
@@ -142,6 +144,40 @@ TEST_F(AdvancedRun, LimitWarningsRivalsCheckAndBeep) {
     EXPECT_EQ(notices.events, (Events{NonConvergenceNotice, NonConvergenceNotice, RivalsNotice,
                                       "open: worked_example.csv", "beep"}));
     expectGolden(log.str(), "advanced_worked_example.log");
+}
+
+// team_match.txt: two teams of four, each player meeting the other team's four. The meetings are
+// two-coloured, so the iteration stops at its limit far from the system's solution; with the
+// exact solution the table carries values that satisfy the system to round-off (the table's 12
+// decimals), with the ratings' games-weighted level, and the log says so.
+TEST_F(AdvancedRun, ExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
+    AdvancedRunOptions options = optionsFor("team_match.txt", {{Rp, None, 0, 0}}, 0, 0);
+    options.exactSolution = true;
+    std::ostringstream plain;
+    options.plainTable = &plain;
+    EXPECT_EQ(run(options), RunFinished);
+    EXPECT_NE(log.str().find("\nMaximum number of iterations of Recursive Performance surpassed\n"),
+              std::string::npos);
+    EXPECT_NE(log.str().find("\nValues of Recursive Performance: the direct solution of the "
+                             "system\n"),
+              std::string::npos);
+
+    TournamentTable table;
+    ASSERT_EQ(readTournament(table, "team_match.txt", 1400), 0);
+    std::vector<double> values;
+    std::istringstream rows(plain.str());
+    for (std::string row; std::getline(rows, row);)
+        values.push_back(std::stod(row.substr(row.rfind(';') + 1)));
+    ASSERT_EQ(values.size(), table.playerCount());
+    std::vector<double> stepped(values.size());
+    ASSERT_EQ(performanceStep(table, stepped, ratingDifference, values), StatusOk);
+    double level = 0.0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        stepped[i] -= values[i];
+        level += table.gamesPlayed()[i] * (values[i] - table.ratings()[i]);
+    }
+    EXPECT_LT(weightedNorm(table, stepped), 1e-10);
+    EXPECT_LT(std::fabs(level), 1e-9);
 }
 
 // Nobody played: maxGamesPlayed is 0, so the check is met with every count 0.

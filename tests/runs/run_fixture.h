@@ -39,7 +39,11 @@ protected:
     // The whole file as bytes; "(missing)" when it does not exist.
     [[nodiscard]] static std::string readText(const std::filesystem::path& path);
     static void writeText(const std::filesystem::path& path, const std::string& text);
-    // Compares text with tests/data/runs/expected/name; RPT_UPDATE_GOLDEN=1 rewrites the file.
+    // Compares text with tests/data/runs/expected/name, byte for byte but for the measures of the
+    // lines of the distance between the iterative and the direct solutions, and of the simple
+    // run's residual of a direct solution, which agree to round-off: within relative 1e-3, or
+    // both below 1e-6 where the stored one is. Under
+    // RPT_UPDATE_GOLDEN=1 the file is rewritten first.
     static void expectGolden(const std::string& text, const std::string& name);
     // The text of tests/data/runs/expected/name, first rewritten to text under
     // RPT_UPDATE_GOLDEN=1.

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_codes.h"
-#include "engine/system_decomposition.h"
+#include "engine/svd/svd.h"
 #include "runs/advanced_run.h"
 #include "runs/simple_run.h"
 #include "tests/runs/run_fixture.h"
@@ -15,9 +15,8 @@
 namespace tiebreak {
 namespace {
 
-// One player with games more than the decomposition takes: the runs still give every result,
-// and only the check by decomposition is left out, said once to the user and once per method in
-// the log.
+// One player with games more than the decomposition takes: the advanced run checks both methods
+// with the sparse solver instead; the simple run leaves its decomposition columns empty.
 class SizeLimit : public RunFixture {
 protected:
     SizeLimit() {
@@ -39,7 +38,7 @@ protected:
     std::ostringstream log;
 };
 
-TEST_F(SizeLimit, AdvancedRunSkipsTheCheckAndWritesEveryRow) {
+TEST_F(SizeLimit, AdvancedRunChecksWithTheSparseSolver) {
     AdvancedRunOptions options;
     options.inputPath = Input;
     options.method = {MethodRecursivePerformance, MethodRecursiveBucholz, RowUnused, RowUnused};
@@ -53,16 +52,10 @@ TEST_F(SizeLimit, AdvancedRunSkipsTheCheckAndWritesEveryRow) {
     ASSERT_EQ(table.playerCount(), MaxDecompositionPlayers + 1);
 
     EXPECT_EQ(runAdvancedAnalysis(notices, notices, options, log, table, read), RunFinished);
-    EXPECT_EQ(notices.events,
-              (std::vector<std::string>{
-                  "notice: The check by singular value decomposition was skipped for size:\nthe "
-                  "tournament has more than 6000 players with games.",
-                  "open: big_open.csv"}));
-    EXPECT_EQ(count(log.str(),
-                    "Error between recursive method and SVD method: skipped for size: "
-                    "more than 6000 players with games\n"),
-              2u);
-    EXPECT_EQ(count(log.str(), "Error:  "), 2u);  // both residuals are still measured
+    // No warning: both iterations reach the sparse solution to well within 0.00001.
+    EXPECT_EQ(notices.events, std::vector<std::string>{"open: big_open.csv"});
+    EXPECT_EQ(count(log.str(), "\nError between recursive method and sparse solver: "), 2u);
+    EXPECT_EQ(count(log.str(), "SVD method"), 0u);
     // The heading and one line per player.
     EXPECT_EQ(count(readText("big_open.csv"), "\n"), MaxDecompositionPlayers + 2u);
 }

@@ -1,6 +1,6 @@
 // Each kernel is written once and built twice, for the baseline x86-64 processor and for AVX2;
 // the AVX2 build runs where the processor has it.
-#include "engine/svd_kernels.h"
+#include "engine/svd/kernels.h"
 
 #include <array>
 #include <atomic>

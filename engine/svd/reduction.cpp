@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "engine/parallel_pieces.h"
-#include "engine/svd_kernels.h"
-#include "engine/svd_steps.h"
+#include "engine/svd/kernels.h"
+#include "engine/svd/steps.h"
 
 namespace tiebreak {
 

@@ -14,8 +14,8 @@ inline constexpr std::size_t DotGroup = 8;
 // Whether the kernels take four doubles per instruction (AVX2) instead of two: so when the
 // processor, and the system, which must save its registers, run AVX2, unless the baseline build
 // was asked for (by the tests, which hold both builds to the same bits).
+// (forceBaselineKernels, engine/svd/svd.h).
 [[nodiscard]] bool useAvx2() noexcept;
-void forceBaselineKernels(bool baseline) noexcept;
 
 // Sum of a[k] * b[k] for k < n, k ascending.
 [[nodiscard]] inline double dotProduct(const double* a, const double* b, std::size_t n) noexcept {

@@ -2,15 +2,14 @@
 // matrix element at a time: the yardstick against which the fast decomposition is tested and
 // timed. Golub and Reinsch, "Singular value decomposition and least squares solutions",
 // Numer. Math. 14, 1970.
-#include "engine/svd_reference.h"
+#include "tests/engine/svd_reference.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "engine/memory_guard.h"
-#include "engine/svd.h"
+#include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 
 namespace tiebreak {
@@ -34,7 +33,7 @@ void rotateColumns(Matrix& m, std::size_t p, std::size_t q, double c, double s) 
 
 }  // namespace
 
-void svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v) {
+bool svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v) {
     const std::size_t m = a.rows();
     const std::size_t n = a.cols();
     std::vector<double> e(n);  // the superdiagonal; e[0] stays 0
@@ -160,6 +159,7 @@ void svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v) {
     // An element counts as negligible when adding it to anorm changes nothing in double
     // precision: an exact comparison on purpose.
     const auto negligible = [anorm](double x) { return std::fabs(x) + anorm == anorm; };
+    bool converged = true;
     for (std::size_t k = n; k-- > 0;) {
         for (int sweep = 1; sweep <= 30; ++sweep) {
             // The split: the lowest l whose superdiagonal element (or preceding diagonal
@@ -201,7 +201,7 @@ void svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v) {
                 }
                 break;
             }
-            if (sweep == 30) std::fputs("SVD FAILURE\t", stdout);
+            if (sweep == 30) converged = false;
             // 5. The shift from the bottom 2-by-2 minor, then one chase of the bulge from split
             // down to k.
             double x = w[split];
@@ -245,6 +245,7 @@ void svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v) {
         }
     }
     // 6. The singular values stay in the order the sweeps left them.
+    return converged;
 }
 
 int solveBySvdReference(const TournamentTable& table, std::span<double> out,
@@ -253,34 +254,28 @@ int solveBySvdReference(const TournamentTable& table, std::span<double> out,
         // 1. The centred score terms; inactive players keep theirs (not a number).
         static_cast<void>(centredScoreTerms(table, out, f));  // cannot fail
         // 2. The games-weighted level of the start vector, over the active players.
-        const auto games = table.gamesPlayed();
-        std::vector<std::uint32_t> active;
+        const std::vector<std::uint32_t> active = activePlayers(table);
         double level = 0.0;
-        for (std::uint32_t i = 0; i < out.size(); ++i) {
-            if (games[i] == 0) continue;
-            active.push_back(i);
-            level += static_cast<double>(games[i]) * start[i];
-        }
+        for (const std::uint32_t i : active)
+            level += static_cast<double>(table.gamesPlayed()[i]) * start[i];
         const std::size_t count = active.size();
         if (count == 0) return StatusOk;
-        // 3. The system: each value minus the weighted mean of his opponents' values equals his
-        // centred term; the last row fixes the weighted sum of the values.
+        // 3. The system by rows: each value minus the weighted mean of his opponents' values
+        // equals his centred term; the last row fixes the weighted sum of the values.
+        const Matrix columns = systemMatrixByColumns(table, active);
         Matrix system(count + 1, count);
-        std::vector<double> rhs(count + 1);
-        for (std::size_t r = 0; r < count; ++r) {
-            const auto row = table.gamesAgainstRow(active[r]);
-            const double ownGames = static_cast<double>(games[active[r]]);
-            for (std::size_t q = 0; q < count; ++q) {
-                system(r, q) = r == q ? 1.0 : -(static_cast<double>(row[active[q]]) / ownGames);
-            }
-            rhs[r] = out[active[r]];
-            system(count, r) = static_cast<double>(games[active[r]]);
+        for (std::size_t q = 0; q < count; ++q) {
+            for (std::size_t r = 0; r <= count; ++r)
+                system(r, q) = columns(q, r);
         }
+        std::vector<double> rhs(count + 1);
+        for (std::size_t r = 0; r < count; ++r)
+            rhs[r] = out[active[r]];
         rhs[count] = level;
         // 4. The decomposition; U replaces the system.
         std::vector<double> w(count);
         Matrix v(count, count);
-        svdDecomposeReference(system, w, v);
+        static_cast<void>(svdDecomposeReference(system, w, v));
         // 5. t = diag(1/w) U^T rhs, leaving out the tiny entries of U except in the last row. No
         // singular value is floored: a zero one makes the values meaningless, and the logged error
         // between the methods shows it.

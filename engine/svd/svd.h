@@ -1,0 +1,176 @@
+#pragma once
+
+// The direct solution of the tie-break systems: the system's matrix, its singular value
+// decomposition with a least-squares back-substitution for fields up to MaxDecompositionPlayers
+// active players, and an iterative least-squares solver on the sparse matrix for every size.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "engine/matrix.h"
+#include "engine/tie_break.h"
+
+namespace tiebreak {
+
+// Active players above which the dense decomposition is not attempted: it holds the a^2 doubles
+// of its matrix and some a^2 rotations of 16 bytes (about 900 MB at 6,000), and takes some a^3
+// operations (minutes at 6,000, hours beyond).
+inline constexpr std::uint32_t MaxDecompositionPlayers = 6000;
+
+// Result of a decomposition whose diagonal entry took all 30 QR sweeps without converging: the
+// decomposition may be inexact, and a solution with it still comes back. Not a failure.
+inline constexpr int StatusNotConverged = 2;
+
+// The players with games (gamesPlayed not 0), in table order. May throw std::bad_alloc.
+[[nodiscard]] std::vector<std::uint32_t> activePlayers(const TournamentTable& table);
+
+// The (a + 1)-by-a matrix of the tie-break systems over the a players of `active`, held by
+// columns: row q of the result is column q. Row r below a: 1 on the diagonal, minus the share
+// of player r's games against player q elsewhere; the last row: the games of each player, which
+// fixes the games-weighted sum of the values. May throw std::bad_alloc.
+[[nodiscard]] Matrix systemMatrixByColumns(const TournamentTable& table,
+                                           std::span<const std::uint32_t> active);
+
+// sqrt(a^2 + b^2) without overflow or destructive underflow of the squares.
+[[nodiscard]] double pythag(double a, double b) noexcept;
+
+// The right-hand transformations of a decomposition, V = P_0 ... P_{n-2} R_1 ... R_K, kept
+// instead of V: the reduction's row reflections P_i (their vectors in the reduced matrix, their
+// scales here) and the QR sweeps' rotations R_k, 16 bytes each, some n^2 of them.
+struct RightTransformations {
+    // A run of rotations of matrix columns (j, j + 1) for j = first .. first + count - 1, or, with
+    // count 0, the negation of column first.
+    struct Sweep {
+        std::uint32_t first;
+        std::uint32_t count;
+    };
+    struct Rotation {
+        double c;
+        double s;
+    };
+    std::vector<double> reflectionScales;  // the reduction's superdiagonal
+    std::vector<Sweep> sweeps;
+    std::vector<Rotation> rotations;
+};
+
+// Golub-Reinsch singular value decomposition (Golub and Reinsch, "Singular value decomposition
+// and least squares solutions", Numer. Math. 14, 1970) of an m-by-n matrix A = U diag(w) V^T
+// (m >= n) held by columns (row j of `columns`, m entries, is column j of A), made for
+// least-squares solutions: neither U nor V is formed. U's transformations are applied to each
+// right-hand side b (m entries) as they are made, so that on return entries 0..n-1 of b hold
+// U^T b (the rest is scratch); V's are kept in `columns` (the reduced matrix) and `right`, for
+// applyRightTransformations. w receives the n singular values (unsorted, non-negative once
+// converged). Returns false when a diagonal entry did not converge in 30 QR sweeps (the
+// decomposition is then inexact).
+// The steps, reflections, shifts and tests are those of the element-by-element version, and w
+// its bits; inner loops run along rows, and independent rows share the machine's cores (the
+// results never depend on how many).
+// Cost: about 4 m n^2 - 4 n^3 / 3 operations, plus 4 m n and 6 per rotation for each right-hand
+// side; memory beyond the matrix: a few vectors of m doubles and the rotations.
+// May throw std::bad_alloc.
+[[nodiscard]] bool svdDecomposeOnto(Matrix& columns, std::span<double> w,
+                                    std::span<const std::span<double>> rightHandSides,
+                                    RightTransformations& right);
+
+// x = V t, in place of t (n entries), for the decomposition that left `columns` and `right`:
+// the rotations from the last, then the reflections from the last. About 6 operations per
+// rotation and 2 n^2 in all for the reflections.
+void applyRightTransformations(const Matrix& columns, const RightTransformations& right,
+                               std::span<double> t) noexcept;
+
+// Makes the decomposition's kernels take two doubles per instruction even where the processor
+// has AVX2, or lets them choose again: both builds give the same bits, which the tests hold.
+void forceBaselineKernels(bool baseline) noexcept;
+
+// The right-hand side of a tie-break system: the centred terms of f, and the games-weighted
+// level of start (playerCount values).
+struct TieBreakSystem {
+    std::span<const double> start;
+    ScoreFunction f;
+};
+
+// The singular value decomposition of the matrix of the tie-break systems, applied to their
+// right-hand sides. The matrix depends only on the games (each active player's row of
+// games-weighted opponents and the row of games), not on the score function or the start
+// vector, so one decomposition serves recursive performance and recursive Bucholz alike.
+class SystemDecomposition {
+public:
+    // Builds and decomposes the matrix of table, carrying the right-hand sides of systems
+    // through, and replaces any earlier decomposition. StatusOk; StatusNotConverged (decomposed,
+    // maybe inexactly); StatusTooLarge with nothing allocated when table has more than
+    // MaxDecompositionPlayers active players; StatusNoMemory (nothing kept).
+    [[nodiscard]] int decompose(const TournamentTable& table,
+                                std::span<const TieBreakSystem> systems) noexcept;
+
+    // The least-squares solution of system number `system` of the last decompose into out
+    // (playerCount values): x = V diag(1/w) U^T b, the centred score terms for inactive players.
+    // Neither U nor V is formed, so no entry of theirs is left out of the sums: an entry at or
+    // below SvdCutoff would move a sum by less than 1e-16 times the largest right-hand side entry
+    // (the level, some games times ratings), below the sum's own round-off. table must be the
+    // decomposed one. StatusOk, StatusNoMemory, or StatusInvalidArgument (out untouched) when
+    // nothing was decomposed, the sizes differ or there is no such system.
+    [[nodiscard]] int solve(const TournamentTable& table, std::size_t system,
+                            std::span<double> out) const noexcept;
+
+    // Whether the last decompose succeeded.
+    [[nodiscard]] bool decomposed() const noexcept { return decomposed_; }
+
+    // The singular values of the last decomposition, unsorted.
+    [[nodiscard]] std::span<const double> singularValues() const noexcept { return w_; }
+
+private:
+    bool decomposed_ = false;
+    std::uint32_t playerCount_ = 0;
+    std::vector<std::uint32_t> active_;  // the active players in table order
+    Matrix reduced_{0, 0};               // the reduced matrix: the right reflections' vectors
+    RightTransformations right_;
+    std::vector<double> w_;
+    std::vector<ScoreFunction> scoreFunctions_;     // each system's
+    std::vector<std::vector<double>> transformed_;  // each system's U^T b (a entries)
+};
+
+// Both methods' systems with one decomposition: recursive performance (the ratings, f) as system
+// 0 and recursive Bucholz (bucholzStartValues, scoreFraction) as system 1.
+inline constexpr std::size_t PerformanceSystem = 0;
+inline constexpr std::size_t BucholzSystem = 1;
+[[nodiscard]] int decomposeBothMethods(SystemDecomposition& decomposition,
+                                       const TournamentTable& table, ScoreFunction f) noexcept;
+
+// The same systems on their sparse matrix, solved by conjugate gradients on the normal equations
+// until their residual falls to round-off: for fields of every size, at a cost proportional to
+// the games per iteration. The solution is the least-squares one, like the decomposition's, and
+// agrees with it to round-off where the system has one.
+class SparseSystem {
+public:
+    SparseSystem();
+    ~SparseSystem();
+    SparseSystem(const SparseSystem&) = delete;
+    SparseSystem& operator=(const SparseSystem&) = delete;
+
+    // Builds the sparse matrix of table and prepares the solver, replacing anything earlier.
+    // StatusOk or StatusNoMemory (nothing kept).
+    [[nodiscard]] int build(const TournamentTable& table) noexcept;
+
+    // As SystemDecomposition::solve, without a cut-off: StatusOk, StatusNotConverged (the
+    // iterations stopped at their limit; out holds their last values), StatusNoMemory, or
+    // StatusInvalidArgument (out untouched) when nothing was built or the sizes differ.
+    [[nodiscard]] int solve(const TournamentTable& table, std::span<double> out,
+                            std::span<const double> start, ScoreFunction f) const noexcept;
+
+private:
+    struct Solver;
+    std::unique_ptr<Solver> solver_;
+    std::uint32_t playerCount_ = 0;
+    std::vector<std::uint32_t> active_;  // the active players in table order
+};
+
+// recursivePerformanceSvd and recursiveBucholzSvd on the sparse system of table: their start
+// vectors and score functions, the same results.
+[[nodiscard]] int recursivePerformanceSparse(const SparseSystem& system,
+                                             const TournamentTable& table, std::span<double> out,
+                                             ScoreFunction f) noexcept;
+[[nodiscard]] int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,
+                                         std::span<double> out) noexcept;
+
+}  // namespace tiebreak

@@ -1,0 +1,126 @@
+// The direct solution of the tie-break systems: one singular value decomposition of the matrix
+// carrying every right-hand side through, then a least-squares back-substitution for each.
+#include "engine/memory_guard.h"
+#include "engine/svd/svd.h"
+
+namespace tiebreak {
+
+int SystemDecomposition::decompose(const TournamentTable& table,
+                                   std::span<const TieBreakSystem> systems) noexcept {
+    decomposed_ = false;
+    active_.clear();
+    reduced_ = Matrix(0, 0);
+    right_ = {};
+    w_.clear();
+    scoreFunctions_.clear();
+    transformed_.clear();
+    std::uint32_t count = 0;
+    for (const auto played : table.gamesPlayed())
+        count += played != 0 ? 1 : 0;
+    if (count > MaxDecompositionPlayers) return StatusTooLarge;
+    for (const TieBreakSystem& system : systems) {
+        if (system.start.size() != table.playerCount()) return StatusInvalidArgument;
+    }
+    bool converged = true;
+    const int status = guardMemory(StatusNoMemory, [&] {
+        active_ = activePlayers(table);
+        // Each right-hand side: the centred score terms of the active players, then the
+        // games-weighted level of the start vector over them.
+        const auto games = table.gamesPlayed();
+        std::vector<double> terms(table.playerCount());
+        std::vector<std::vector<double>> rightHandSides;
+        for (const TieBreakSystem& system : systems) {
+            static_cast<void>(centredScoreTerms(table, terms, system.f));  // cannot fail
+            std::vector<double>& b = rightHandSides.emplace_back(count + 1);
+            double level = 0.0;
+            for (std::size_t r = 0; r < count; ++r) {
+                b[r] = terms[active_[r]];
+                level += static_cast<double>(games[active_[r]]) * system.start[active_[r]];
+            }
+            b[count] = level;
+            scoreFunctions_.push_back(system.f);
+        }
+        std::vector<std::span<double>> views(rightHandSides.begin(), rightHandSides.end());
+        Matrix columns = systemMatrixByColumns(table, active_);
+        std::vector<double> w(count);
+        converged = svdDecomposeOnto(columns, w, views, right_);
+        for (std::vector<double>& b : rightHandSides) {
+            b.resize(count);
+            transformed_.push_back(std::move(b));
+        }
+        reduced_ = std::move(columns);
+        w_ = std::move(w);
+        return StatusOk;
+    });
+    if (failed(status)) {
+        active_ = {};
+        right_ = {};
+        scoreFunctions_ = {};
+        transformed_ = {};
+        return status;
+    }
+    playerCount_ = table.playerCount();
+    decomposed_ = true;
+    return converged ? StatusOk : StatusNotConverged;
+}
+
+int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
+                               std::span<double> out) const noexcept {
+    if (!decomposed_ || table.playerCount() != playerCount_ || out.size() != playerCount_ ||
+        system >= transformed_.size()) {
+        return StatusInvalidArgument;
+    }
+    return guardMemory(StatusNoMemory, [&] {
+        // The centred score terms; inactive players keep theirs (not a number).
+        static_cast<void>(centredScoreTerms(table, out, scoreFunctions_[system]));
+        // t = diag(1/w) U^T b, then x = V t. No singular value is floored: a zero one makes the
+        // values meaningless, and the logged error between the methods shows it.
+        const std::vector<double>& transformed = transformed_[system];
+        std::vector<double> x(transformed.size());
+        for (std::size_t q = 0; q < x.size(); ++q)
+            x[q] = transformed[q] / w_[q];
+        applyRightTransformations(reduced_, right_, x);
+        for (std::size_t r = 0; r < x.size(); ++r)
+            out[active_[r]] = x[r];
+        return StatusOk;
+    });
+}
+
+int decomposeBothMethods(SystemDecomposition& decomposition, const TournamentTable& table,
+                         ScoreFunction f) noexcept {
+    return guardMemory(StatusNoMemory, [&] {
+        std::vector<double> bucholzStart(table.playerCount());
+        bucholzStartValues(table, bucholzStart);
+        const TieBreakSystem systems[] = {{table.ratings(), f}, {bucholzStart, scoreFraction}};
+        return decomposition.decompose(table, systems);
+    });
+}
+
+// The cut-off is that of a back-substitution with U and V formed; without them nothing is left
+// out, and what an entry at or below 1e-16 adds lies below the sums' round-off.
+int solveBySvd(const TournamentTable& table, std::span<double> out, std::span<const double> start,
+               ScoreFunction f, [[maybe_unused]] double cutoff) noexcept {
+    SystemDecomposition decomposition;
+    const TieBreakSystem system[] = {{start, f}};
+    const int status = decomposition.decompose(table, system);
+    if (failed(status)) return status;
+    const int solved = decomposition.solve(table, 0, out);
+    return failed(solved) ? solved : status;
+}
+
+int recursivePerformanceSvd(const TournamentTable& table, std::span<double> out, ScoreFunction f,
+                            double cutoff) noexcept {
+    return solveBySvd(table, out, table.ratings(), f, cutoff);
+}
+
+int recursiveBucholzSvd(const TournamentTable& table, std::span<double> out,
+                        double cutoff) noexcept {
+    if (out.size() != table.playerCount()) return StatusInvalidArgument;
+    return guardMemory(StatusNoMemory, [&] {
+        std::vector<double> start(out.size());
+        bucholzStartValues(table, start);
+        return solveBySvd(table, out, start, scoreFraction, cutoff);
+    });
+}
+
+}  // namespace tiebreak
