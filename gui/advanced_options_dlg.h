@@ -16,9 +16,9 @@ namespace tiebreak {
 
 class InputFileView;
 
-// Dialog 129: the input file, four method rows, sorting, headings, the Elo for unrated players
-// and the beep. The rows follow the enabling rules of advanced_rules.h. "&Open..." asks files
-// for the input file. It ends with Accepted on OK (an empty file field becoming "<none>"),
+// The advanced options: the input file, four method rows, sorting, headings, the Elo for unrated
+// players and the beep. The rows follow the enabling rules of advanced_rules.h. "&Open..." asks
+// files for the input file. It ends with Accepted on OK (an empty file field becoming "<none>"),
 // Rejected on Cancel and ModeSimple on "&Less options", which leaves the values unread.
 class CAdvancedOptionsDlg : public QDialog {
     Q_OBJECT

@@ -9,8 +9,8 @@ class QLineEdit;
 
 namespace tiebreak {
 
-// Dialog 131: the sorting tie-break and the Elo for unrated players. It ends with Accepted on OK,
-// Rejected on Cancel and ModeAdvanced on "&Advanced...", which leaves the values unread.
+// The simple options: the sorting tie-break and the Elo for unrated players. It ends with Accepted
+// on OK, Rejected on Cancel and ModeAdvanced on "&Advanced...", which leaves the values unread.
 class CSimpleOptionsDlg : public QDialog {
     Q_OBJECT
 

@@ -180,7 +180,7 @@ int copyTable(const std::string& path, std::ostream& out) {
     return 0;
 }
 
-// Steps 2 to 17 of the run; a failure comes back for its one error box.
+// The run after the reading; a failure comes back for its one error box.
 std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
                                const AdvancedRunOptions& options, std::ostream& log,
                                const TournamentTable& table) {

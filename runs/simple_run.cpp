@@ -89,7 +89,7 @@ std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
     }
 }
 
-// Step 7 of the run: every slot with a mask, its residual and its variants. Returns 0, or the
+// The computation: every slot with a mask, its residual and its variants. Returns 0, or the
 // code that stopped it (ErrorNoMemory, or the engine's refusal of a variant it does not know);
 // the columns not computed stay empty and the run goes on.
 int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, ResultGrid& grid,
@@ -163,7 +163,6 @@ void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid,
 SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noexcept {
     SimpleRunOptions options;
     options.methodVariants = {5, 0, 0, 0};
-    options.unused = 4;
     options.sortRows = sorting == SimpleSortingNone ? 2 : 1;
     options.sortMethod = sorting == SimpleSortingNone ? NoSortMethod : 0;
     options.sortVariant = sorting == SimpleSortingPerformance          ? 1

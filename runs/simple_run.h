@@ -23,12 +23,10 @@ inline constexpr int NoSortMethod = 4;
 // What the simple run computes and how its report looks; the simple driver fills it.
 struct SimpleRunOptions {
     std::array<int, MethodSlotCount> methodVariants{};  // one mask of variant bits per slot
-    int unused = 0;
-    int performanceRule = 0;  // 0: ratingDifference scores the performance methods
-    int sortRows = 0;         // 1: rows sorted by points and the sorting column
-    int sortMethod = 0;       // slot of the sorting column, NoSortMethod for none
-    int sortVariant = 0;      // variant bit of the sorting column, 0 for none
-    int writeHeadings = 0;    // 1: a heading line
+    int sortRows = 0;       // 1: rows sorted by points and the sorting column
+    int sortMethod = 0;     // slot of the sorting column, NoSortMethod for none
+    int sortVariant = 0;    // variant bit of the sorting column, 0 for none
+    int writeHeadings = 0;  // 1: a heading line
     int eloForUnrated = 0;
     int dropWorst = 0;  // rivals left out by the (MA) variant
     int dropBest = 0;

@@ -241,11 +241,4 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
     return StatusOk;
 }
 
-int readTrf(TournamentTable& table, const std::string& path, int eloForUnrated,
-            std::string* reason) noexcept {
-    return parseFileLines(path, [&](const std::vector<std::string_view>& lines) {
-        return readTrfLines(table, lines, eloForUnrated, reason);
-    });
-}
-
 }  // namespace tiebreak

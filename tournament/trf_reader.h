@@ -8,16 +8,12 @@
 
 namespace tiebreak {
 
-// Fills an empty table from the player records of a FIDE Tournament Report File at path; unrated
-// players get eloForUnrated. Players are indexed in the order of their start numbers. Returns
-// StatusOk, ErrorCannotOpenFile (-11) for a file that cannot be opened, holds no player record,
+// Fills an empty table from the player records of a FIDE Tournament Report File, given as its
+// lines; unrated players get eloForUnrated. Players are indexed in the order of their start
+// numbers. Returns StatusOk, ErrorCannotOpenFile (-11) for a file that holds no player record,
 // repeats a start number, refers to one that no record has or gives a score below the points of
 // the games played, StatusNoMemory (-1) or ErrorNoMemory (-10). A refused file's reason, one
 // line naming the file's line where there is one, goes to reason when it is given.
-[[nodiscard]] int readTrf(TournamentTable& table, const std::string& path, int eloForUnrated,
-                          std::string* reason = nullptr) noexcept;
-
-// readTrf on the lines of a file already read.
 [[nodiscard]] int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& lines,
                                int eloForUnrated, std::string* reason = nullptr);
 

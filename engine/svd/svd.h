@@ -113,12 +113,6 @@ public:
     [[nodiscard]] int solve(const TournamentTable& table, std::size_t system,
                             std::span<double> out) const noexcept;
 
-    // Whether the last decompose succeeded.
-    [[nodiscard]] bool decomposed() const noexcept { return decomposed_; }
-
-    // The singular values of the last decomposition, unsorted.
-    [[nodiscard]] std::span<const double> singularValues() const noexcept { return w_; }
-
 private:
     bool decomposed_ = false;
     std::uint32_t playerCount_ = 0;

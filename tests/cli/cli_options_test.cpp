@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/runs/named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include "engine/engine_codes.h"
 
@@ -36,13 +36,13 @@ TEST_P(UsageError, GivesStatusTwoWithTheUsageLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UsageError,
-    ::testing::Values(UsageCase{"TwoDigitCount", {"-t", "rp:avg:10:0", "x"}},
-                      UsageCase{"MissingBest", {"-t", "rb:avg:1", "x"}},
-                      UsageCase{"FiveRows",
-                                {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}},
-                      UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
-                      UsageCase{"SolveOtherThanExact", {"--solve", "iterative", "x"}},
-                      UsageCase{"SimpleSolvedExactly", {"--simple", "rp", "--solve", "exact", "x"}}),
+    ::testing::Values(
+        UsageCase{"TwoDigitCount", {"-t", "rp:avg:10:0", "x"}},
+        UsageCase{"MissingBest", {"-t", "rb:avg:1", "x"}},
+        UsageCase{"FiveRows", {"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}},
+        UsageCase{"SimpleWithRows", {"--simple", "rp", "-t", "rb", "x"}},
+        UsageCase{"SolveOtherThanExact", {"--solve", "iterative", "x"}},
+        UsageCase{"SimpleSolvedExactly", {"--simple", "rp", "--solve", "exact", "x"}}),
     RowName{});
 
 TEST(CommandLine, RowsInOrderAndTheUnusedRest) {

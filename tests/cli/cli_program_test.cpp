@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/runs/named_rows.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/temp_files.h"
 
 extern char** environ;

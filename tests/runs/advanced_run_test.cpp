@@ -91,7 +91,7 @@ TEST_P(AdvancedRunGolden, CsvAndLog) {
     EXPECT_EQ(run(optionsFor("four_rounds.txt", row.rows, row.sort, row.headings)), RunFinished);
     EXPECT_EQ(notices.events, Events{"open: four_rounds.csv"});
     EXPECT_FALSE(std::filesystem::exists("output_aux_rp.txt"));
-    expectGolden(readText("four_rounds.csv"), std::string("advanced_") + row.name + ".csv");
+    expectGolden(readBytes("four_rounds.csv"), std::string("advanced_") + row.name + ".csv");
     expectGolden(log.str(), std::string("advanced_") + row.log + ".log");
 }
 
@@ -184,7 +184,7 @@ TEST_F(AdvancedRun, ExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
 TEST_F(AdvancedRun, TournamentWithoutGamesMeetsTheRivalsCheck) {
     EXPECT_EQ(run(optionsFor("no_games.txt", {{Rb, Avg, 0, 0}})), RunFinished);
     EXPECT_EQ(notices.events, (Events{RivalsNotice, "open: no_games.csv"}));
-    expectGolden(readText("no_games.csv"), "advanced_no_games.csv");
+    expectGolden(readBytes("no_games.csv"), "advanced_no_games.csv");
     expectGolden(log.str(), "advanced_no_games.log");
 }
 
@@ -204,11 +204,11 @@ TEST_F(AdvancedRun, TellsItsPhases) {
 // says which. When no program can open them, a notice tells where they are.
 TEST_F(AdvancedRun, CsvInputIsKeptAndTheResultsAreFound) {
     std::filesystem::copy_file("four_rounds.txt", "tourney.csv");
-    const std::string input = readText("tourney.csv");
+    const std::string input = readBytes("tourney.csv");
     notices.opens = false;
     EXPECT_EQ(run(optionsFor("tourney.csv", {{Rp, None, 0, 0}})), RunFinished);
-    EXPECT_EQ(readText("tourney.csv"), input);
-    EXPECT_NE(readText("tourney-tiebreaks.csv"), "(missing)");
+    EXPECT_EQ(readBytes("tourney.csv"), input);
+    EXPECT_NE(readBytes("tourney-tiebreaks.csv"), "(missing)");
     EXPECT_NE(log.str().find("Results file: tourney-tiebreaks.csv"), std::string::npos);
     const std::string full = (std::filesystem::current_path() / "tourney-tiebreaks.csv").string();
     EXPECT_EQ(notices.events, (Events{"open: tourney-tiebreaks.csv",

@@ -40,7 +40,7 @@ TEST_F(BenchmarkField, ResultsAndLogMatchTheUnoptimisedRun) {
     std::ostringstream log;
     ASSERT_EQ(runAdvancedAnalysis(notices, notices, options, log, table, read), RunFinished);
 
-    expectGolden(readText("open_300_9.csv"), "benchmark_open_300_9.csv");
+    expectGolden(readBytes("open_300_9.csv"), "benchmark_open_300_9.csv");
     expectGolden(log.str(), "benchmark_open_300_9.log");
 }
 

@@ -2,10 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <vector>
 
@@ -47,9 +44,6 @@ bool agreeToRoundOff(double got, double want) {
 }  // namespace
 
 RunFixture::RunFixture() : previous_(std::filesystem::current_path()) {
-    std::random_device seed;
-    dir = std::filesystem::temp_directory_path() / ("rpt-runs-" + std::to_string(seed()));
-    std::filesystem::create_directories(dir);
     for (const auto& entry : std::filesystem::directory_iterator(DataDir)) {
         if (entry.is_regular_file())
             std::filesystem::copy_file(entry, dir / entry.path().filename());
@@ -59,25 +53,13 @@ RunFixture::RunFixture() : previous_(std::filesystem::current_path()) {
 
 RunFixture::~RunFixture() {
     std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-}
-
-std::string RunFixture::readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return "(missing)";
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void RunFixture::writeText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string RunFixture::storedGolden(const std::string& text, const std::string& name) {
     const std::filesystem::path path = DataDir / "expected" / name;
     const char* update = std::getenv("RPT_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") writeText(path, withStoredLineEnds(text));
-    return readText(path);
+    return readBytes(path);
 }
 
 std::string RunFixture::withStoredLineEnds(std::string text) {

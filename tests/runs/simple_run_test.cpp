@@ -53,7 +53,7 @@ class SimpleRunGolden : public RunFixture, public ::testing::WithParamInterface<
 TEST_P(SimpleRunGolden, TableAndLog) {
     std::ostringstream log;
     EXPECT_EQ(runSimple(Input, Output, GetParam().options, log), 0);
-    expectGolden(readText(Output), std::string("simple_") + GetParam().name + ".txt");
+    expectGolden(readBytes(Output), std::string("simple_") + GetParam().name + ".txt");
     expectGolden(log.str(), std::string("simple_") + GetParam().log + ".log");
 }
 
@@ -86,8 +86,8 @@ TEST_F(SimpleRun, LogIsAppendedToTheFileAndALostLogDoesNotStopTheRun) {
     const SimpleRunOptions options = simpleRunOptions(SimpleSortingPerformance, 1400);
     writeText("rp.log", "options header\n");
     EXPECT_EQ(runSimple(Input, Output, options, std::string("rp.log")), 0);
-    expectGolden(readText("rp.log").substr(15), "simple_by_performance.log");
-    EXPECT_EQ(readText("rp.log").substr(0, 15), "options header\n");
+    expectGolden(readBytes("rp.log").substr(15), "simple_by_performance.log");
+    EXPECT_EQ(readBytes("rp.log").substr(0, 15), "options header\n");
 
     std::filesystem::remove(Output);
     EXPECT_EQ(runSimple(Input, Output, options, std::string("nowhere/rp.log")), 0);
@@ -140,7 +140,7 @@ TEST_F(SimpleRun, UnknownVariantStopsTheComputation) {
     std::ostringstream log;
     EXPECT_EQ(runSimple(Input, Output, withColumns({1 | 4 | 32, 0, 1, 0}, 0, 1, 1, 0), log),
               StatusInvalidArgument);
-    const std::string table = readText(Output);
+    const std::string table = readBytes(Output);
     EXPECT_NE(table.find("RP(MA)(1,0)"), std::string::npos);
     EXPECT_NE(table.find("RP(P)"), std::string::npos);
     EXPECT_EQ(log.str().find("Bucholz"), std::string::npos);

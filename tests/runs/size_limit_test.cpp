@@ -57,7 +57,7 @@ TEST_F(SizeLimit, AdvancedRunChecksWithTheSparseSolver) {
     EXPECT_EQ(count(log.str(), "\nError between recursive method and sparse solver: "), 2u);
     EXPECT_EQ(count(log.str(), "SVD method"), 0u);
     // The heading and one line per player.
-    EXPECT_EQ(count(readText("big_open.csv"), "\n"), MaxDecompositionPlayers + 2u);
+    EXPECT_EQ(count(readBytes("big_open.csv"), "\n"), MaxDecompositionPlayers + 2u);
 }
 
 TEST_F(SizeLimit, SimpleRunLeavesTheDecompositionColumnsEmpty) {
@@ -73,7 +73,7 @@ TEST_F(SizeLimit, SimpleRunLeavesTheDecompositionColumnsEmpty) {
                     "for size\n"),
               1u);
     EXPECT_EQ(count(log.str(), "Error between recursive method and SVD decomposition"), 0u);
-    EXPECT_EQ(count(readText("results.txt"), "\n"), MaxDecompositionPlayers + 2u);
+    EXPECT_EQ(count(readBytes("results.txt"), "\n"), MaxDecompositionPlayers + 2u);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST_P(Conversion, SubstitutesTheSeparatorsAndQuotesWhereNeeded) {
     notices.localeSeparators = row.separators;
     writeText("table.txt", row.source);
     EXPECT_EQ(convertToSpreadsheet("table.txt", "table.csv", notices), 0);
-    EXPECT_EQ(readText("table.csv"), row.target);
+    EXPECT_EQ(readBytes("table.csv"), row.target);
 }
 
 // The '.' is replaced first, then the ';'. A field that then holds the list separator is quoted,
@@ -65,7 +65,7 @@ TEST_F(Spreadsheet, TheSourceIsRemovedWhateverTheConversionGave) {
     writeText("table.txt", "A;1.0\n");
     EXPECT_EQ(convertAndRemove("table.txt", "table.csv", notices), 0);
     EXPECT_FALSE(std::filesystem::exists("table.txt"));
-    EXPECT_EQ(readText("table.csv"), "A;1.0\n");
+    EXPECT_EQ(readBytes("table.csv"), "A;1.0\n");
 }
 
 struct PathCase {

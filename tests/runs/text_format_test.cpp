@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/runs/named_rows.h"
+#include "tests/support/named_rows.h"
 
 namespace tiebreak {
 namespace {

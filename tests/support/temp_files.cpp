@@ -29,11 +29,22 @@ std::string TempDir::file(const std::string& name) const {
     return (path_ / name).string();
 }
 
-// Text mode, as rp.log is written: on Windows its CRLF line ends read back as '\n'.
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path);
+namespace {
+
+std::string readWhole(const std::filesystem::path& path, std::ios::openmode mode) {
+    std::ifstream in(path, mode);
     if (!in.is_open()) return "(missing)";
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+std::string readText(const std::filesystem::path& path) {
+    return readWhole(path, std::ios::in);
+}
+
+std::string readBytes(const std::filesystem::path& path) {
+    return readWhole(path, std::ios::in | std::ios::binary);
 }
 
 void writeText(const std::filesystem::path& path, const std::string& text) {

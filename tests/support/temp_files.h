@@ -22,8 +22,10 @@ private:
     std::filesystem::path path_;
 };
 
-// The whole file in text mode; "(missing)" when it cannot be read.
+// The whole file in text mode (on Windows, CRLF line ends read as '\n'), or as bytes;
+// "(missing)" when it cannot be read.
 [[nodiscard]] std::string readText(const std::filesystem::path& path);
+[[nodiscard]] std::string readBytes(const std::filesystem::path& path);
 void writeText(const std::filesystem::path& path, const std::string& text);
 
 }  // namespace tiebreak

@@ -1,16 +1,110 @@
+// The application: start-up, the loop between the two modes and each mode's driver.
 #include "app/tie_break_app.h"
+
+#include <ostream>
+#include <system_error>
 
 #include "app/deferred_notices.h"
 #include "app/settings_log.h"
 #include "app/worker_run.h"
 #include "engine/engine_codes.h"
 #include "runs/advanced_run.h"
+#include "runs/error_messages.h"
 #include "runs/run_codes.h"
+#include "runs/simple_run.h"
+#include "runs/spreadsheet.h"
 #include "tournament/leading_number.h"
 #include "tournament/tournament_reader.h"
 #include "tournament/tournament_table.h"
 
 namespace tiebreak {
+
+std::string settingsPathIn(const std::filesystem::path& directory) {
+    return (directory / "rp.log").string();
+}
+
+int CTieBreakApp::initInstance() {
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path(error);
+    if (error) {
+        diagnostics_ << "rptiebreaks: cannot read the working directory, where rp.log belongs: "
+                     << error.message() << '\n';
+        return 1;
+    }
+    // Fixed here: the file-open dialog may change the working directory later.
+    runModeLoop(settingsPathIn(directory));
+    return 0;
+}
+
+void CTieBreakApp::runModeLoop(const std::string& settingsPath) {
+    AppMode mode = SettingsLog(settingsPath).holdsAdvancedOptions() ? ModeAdvanced : ModeSimple;
+    while (mode != ModeExit)
+        mode = mode == ModeAdvanced ? runAdvancedMode(settingsPath) : runSimpleMode(settingsPath);
+}
+
+std::optional<AppMode> CTieBreakApp::modeAfter(DialogOutcome outcome, AppMode switchMode) {
+    switch (outcome) {
+        case DialogOk:
+            return std::nullopt;
+        case DialogCancel:
+            return ModeExit;
+        case DialogSwitchMode:
+            return switchMode;
+        case DialogNotShown:
+            break;
+    }
+    // The loop knows only the three modes: a dialog that cannot be shown ends the program.
+    diagnostics_ << "rptiebreaks: the options dialog could not be shown\n";
+    return ModeExit;
+}
+
+AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
+    const SettingsLog settings(settingsPath);
+    SimpleDialogValues values;
+    static_cast<void>(settings.readSimpleSection(values));  // without one the defaults stay
+    if (const std::optional<AppMode> next =
+            modeAfter(views_.simpleOptions.show(values), ModeAdvanced))
+        return *next;
+    const int elo = leadingInt(values.eloText);
+    // The dialog selects one of its three buttons whatever it was filled with.
+    const SimpleRunOptions options =
+        simpleRunOptions(static_cast<SimpleSorting>(values.sortingIndex), elo);
+    const std::string intermediate(IntermediateFile);
+
+    // A failed run asks for another file with the same options.
+    for (;;) {
+        const std::optional<ChosenFile> input = views_.inputFiles.choose(OpenFileTitle);
+        if (!input) return ModeExit;
+        ReplacedFile log = settings.writeSimpleHeader({values.sortingIndex, elo});
+        DeferredNotices deferred(views_.notices);
+        const std::string results = csvPathFor(input->path);
+        int ran = 0;
+        int converted = 0;
+        std::string reason;
+        runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
+            ran = runSimple(input->path, intermediate, options, log.stream(), progress, &reason);
+            if (ran != 0) return;
+            logResultsName(log.stream(), input->path, results);
+            converted = convertAndRemove(intermediate, results, deferred);
+        });
+        log.close();  // rp.log is whole before the user reads a box
+        deferred.replay(views_.notices, views_.opener);
+        if (ran != 0) {
+            const std::string name =
+                ran == ErrorCannotWriteFolder ? folderOf(intermediate) : input->path;
+            showErrorMessage(views_.notices, ran, name, reason);
+            continue;
+        }
+        if (converted != 0) {
+            showErrorMessage(views_.notices, converted, results);
+            continue;
+        }
+        openInShell(views_.opener, views_.notices, results);
+        views_.notices.beep();
+        return ModeExit;
+    }
+}
+
 namespace {
 
 // The accepted dialog values as the header stores them: list indexes, numbers and 0/1 flags.
