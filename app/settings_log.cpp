@@ -3,10 +3,11 @@
 #include <charconv>
 #include <istream>
 #include <locale>
-#include <new>
 #include <optional>
 #include <ostream>
 #include <utility>
+
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 namespace {
@@ -139,20 +140,18 @@ void writeRow(std::ostream& out, std::string_view label,
 }  // namespace
 
 bool SettingsLog::holdsAdvancedOptions() const noexcept {
-    try {
+    return guardMemory(false, [&] {
         std::ifstream in(path_);
         if (!in) return false;
         std::string line;
         if (!readLine(in, ModeTitleChars, line) || line != HeaderTitle) return false;
         static_cast<void>(readLine(in, ModeMarkChars, line));  // only its first characters count
         return line == AdvancedMark;
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    });
 }
 
 bool SettingsLog::readSimpleSection(SimpleDialogValues& values) const noexcept {
-    try {
+    return guardMemory(false, [&] {
         std::ifstream in;
         if (!openSection(in, path_, SimpleTitleChars, SimpleMark, SimpleMarkChars)) return false;
         SimpleDialogValues read = values;
@@ -164,13 +163,11 @@ bool SettingsLog::readSimpleSection(SimpleDialogValues& values) const noexcept {
         if (const auto elo = words.number(0, MaxElo)) read.eloText = decimal(*elo);
         values = std::move(read);
         return true;
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    });
 }
 
 bool SettingsLog::readAdvancedSection(AdvancedDialogValues& values) const noexcept {
-    try {
+    return guardMemory(false, [&] {
         std::ifstream in;
         if (!openSection(in, path_, AdvancedTitleChars, AdvancedMark, AdvancedMarkChars))
             return false;
@@ -211,25 +208,22 @@ bool SettingsLog::readAdvancedSection(AdvancedDialogValues& values) const noexce
         if (const auto beep = words.number(0, 1)) read.beep = *beep == 1;
         values = std::move(read);
         return true;
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    });
 }
 
 ReplacedFile SettingsLog::writeSimpleHeader(const SimpleOptions& options) const noexcept {
-    try {
+    // Out of memory, the header is lost, as when the file cannot be written.
+    return guardMemory(ReplacedFile(), [&] {
         ReplacedFile file = openHeader(path_, SimpleMark);
         file.stream() << "Sorting: " << options.sortingIndex << "\nElo: " << options.elo << '\n'
                       << OptionsSeparator << '\n'
                       << std::flush;
         return file;
-    } catch (const std::bad_alloc&) {
-        return ReplacedFile();  // the header is lost, as when the file cannot be written
-    }
+    });
 }
 
 ReplacedFile SettingsLog::writeAdvancedHeader(const AdvancedOptions& options) const noexcept {
-    try {
+    return guardMemory(ReplacedFile(), [&] {
         ReplacedFile file = openHeader(path_, AdvancedMark);
         std::ofstream& out = file.stream();
         out << options.inputFile << '\n';
@@ -242,9 +236,7 @@ ReplacedFile SettingsLog::writeAdvancedHeader(const AdvancedOptions& options) co
             << OptionsSeparator << '\n'
             << std::flush;
         return file;
-    } catch (const std::bad_alloc&) {
-        return ReplacedFile();
-    }
+    });
 }
 
 }  // namespace tiebreak

@@ -1,12 +1,11 @@
 #include "cli/explained_rows.h"
-
-#include <new>
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 
 int explainRows(const TournamentTable& table, const AdvancedRunOptions& options,
                 const AdvancedRunResult& result, std::vector<ExplainedRow>& rows) {
-    try {
+    return guardMemory(StatusNoMemory, [&]() -> int {
         rows.clear();
         for (int row = 0; row < AdvancedRowCount; ++row) {
             const bool bucholz = options.method[row] == MethodRecursiveBucholz;
@@ -31,10 +30,8 @@ int explainRows(const TournamentTable& table, const AdvancedRunOptions& options,
                                                       explained.best, explained.rivals);
             if (failed(trimmed)) return trimmed;
         }
-    } catch (const std::bad_alloc&) {
-        return StatusNoMemory;
-    }
-    return StatusOk;
+        return StatusOk;
+    });
 }
 
 }  // namespace tiebreak

@@ -2,13 +2,13 @@
 
 #include <fstream>
 #include <functional>
-#include <new>
 
 #include "cli/explanation_text.h"
 #include "cli/player_choice.h"
 #include "cli/results_html.h"
 #include "cli/results_json.h"
 #include "runs/error_messages.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 
@@ -55,9 +55,11 @@ int writeResultOutputs(const CliOptions& options, const AdvancedRunOptions& run,
         return CliRunFailed;
     }
     if (player) {
-        try {
+        const bool written = guardMemory(false, [&] {
             writeExplanation(out, table, rows, *player);
-        } catch (const std::bad_alloc&) {
+            return true;
+        });
+        if (!written) {
             showErrorMessage(notices, ErrorNoMemory, "");
             return CliRunFailed;
         }

@@ -1,11 +1,11 @@
 #include "cli/results_html.h"
 
-#include <new>
 #include <sstream>
 
 #include "cli/explanation_text.h"
 #include "runs/report_row.h"
 #include "runs/text_format.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 
@@ -99,7 +99,7 @@ std::string escapeHtml(std::string_view text) {
 
 bool writeResultsHtml(std::ostream& out, const TournamentTable& table,
                       const AdvancedRunOptions& options, const std::vector<ExplainedRow>& rows) {
-    try {
+    const bool written = guardMemory(false, [&] {
         const std::string title = "Tie-breaks of " + escapeHtml(options.inputPath);
         out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
             << title << "</title>\n<style>" << Style << "</style>\n</head>\n<body>\n<h1>" << title
@@ -121,9 +121,9 @@ bool writeResultsHtml(std::ostream& out, const TournamentTable& table,
         for (const ReportRow& record : order)
             writePlayer(out, table, rows, static_cast<std::uint32_t>(record.player));
         out << "</tbody>\n</table>\n</body>\n</html>\n";
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+        return true;
+    });
+    if (!written) return false;
     out.flush();
     return out.good();
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cassert>
 
-#include "engine/memory_guard.h"
 #include "engine/opponent_lists.h"
 #include "engine/rival_trimming.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

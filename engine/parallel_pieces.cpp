@@ -3,12 +3,12 @@
 // tenth of that; the pool's threads wait instead, first spinning (the next piece usually comes
 // within microseconds), then asleep on a condition variable.
 #include "engine/parallel_pieces.h"
+#include "tournament/memory_guard.h"
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <new>
 #include <system_error>
 #include <vector>
 
@@ -107,11 +107,7 @@ WorkerPool& pool() {
 }  // namespace
 
 std::size_t poolThreads() noexcept {
-    try {
-        return pool().threads();
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
+    return guardMemory(0, [] { return pool().threads(); });
 }
 
 bool runPieces(std::size_t pieces, PieceTask task, const void* context) noexcept {

@@ -2,8 +2,8 @@
 // started from each player's score projected onto the most games anyone played.
 #include <vector>
 
-#include "engine/memory_guard.h"
 #include "engine/tie_break.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

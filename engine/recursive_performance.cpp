@@ -6,9 +6,9 @@
 #include <cassert>
 #include <vector>
 
-#include "engine/memory_guard.h"
 #include "engine/opponent_lists.h"
 #include "engine/tie_break.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

@@ -6,10 +6,10 @@
 #include <limits>
 #include <vector>
 
-#include "engine/memory_guard.h"
 #include "engine/opponent_lists.h"
 #include "engine/rival_trimming.h"
 #include "engine/tie_break.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

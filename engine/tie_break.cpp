@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/memory_guard.h"
 #include "engine/opponent_lists.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

@@ -6,12 +6,12 @@
 // One column per used row (17 wide, 12 decimals), row 1 first; the heading's first label has
 // one space after its separator where the values have two.
 #include <fstream>
-#include <new>
 
 #include "engine/engine_codes.h"
 #include "runs/advanced_run.h"
 #include "runs/report_row.h"
 #include "runs/text_format.h"
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
@@ -34,7 +34,7 @@ int writeAdvancedReport(const std::string& path, const TournamentTable& table,
                         const AdvancedRunOptions& options) {
     std::ofstream out(path, std::ios::trunc);
     if (!out.is_open()) return ErrorCannotOpenFile;
-    try {
+    const int written = guardMemory(ErrorNoMemory, [&] {
         std::vector<ReportRow> rows =
             reportRows(std::vector<double>(table.totalPoints().begin(), table.totalPoints().end()),
                        results[0]);
@@ -57,9 +57,9 @@ int writeAdvancedReport(const std::string& path, const TournamentTable& table,
             }
             out << '\n' << std::flush;
         }
-    } catch (const std::bad_alloc&) {
-        return ErrorNoMemory;
-    }
+        return 0;
+    });
+    if (written != 0) return written;
     return 0;
 }
 

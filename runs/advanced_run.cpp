@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <new>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -15,6 +14,7 @@
 #include "runs/run_log.h"
 #include "runs/spreadsheet.h"
 #include "runs/text_format.h"
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
@@ -278,12 +278,8 @@ RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
         }
         return RunFailed;
     }
-    std::optional<Failure> failure;
-    try {
-        failure = analyse(notices, opener, options, log, table);
-    } catch (const std::bad_alloc&) {
-        failure = Failure{ErrorNoMemory, ""};
-    }
+    const std::optional<Failure> failure = guardMemory(
+        Failure{ErrorNoMemory, ""}, [&] { return analyse(notices, opener, options, log, table); });
     if (!failure) return RunFinished;
     showErrorMessage(notices, failure->code, failure->name);
     return RunFailed;

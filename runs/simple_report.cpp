@@ -10,12 +10,12 @@
 #include <fstream>
 #include <iostream>
 #include <limits>
-#include <new>
 #include <utility>
 
 #include "runs/report_row.h"
 #include "runs/simple_run.h"
 #include "runs/text_format.h"
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
@@ -81,7 +81,7 @@ int writeSimpleReport(const std::string& outputPath, const TournamentTable& tabl
         if (!file.is_open()) return ErrorCannotOpenFile;
     }
     std::ostream& out = file.is_open() ? static_cast<std::ostream&>(file) : std::cout;
-    try {
+    const int written = guardMemory(ErrorNoMemory, [&] {
         const std::vector<Column> columns = columnsOf(options);
         const std::size_t n = table.playerCount();
         std::vector<double> sortValues(n);
@@ -111,9 +111,9 @@ int writeSimpleReport(const std::string& outputPath, const TournamentTable& tabl
             }
             out << '\n';
         }
-    } catch (const std::bad_alloc&) {
-        return ErrorNoMemory;
-    }
+        return 0;
+    });
+    if (written != 0) return written;
     out.flush();
     return 0;
 }

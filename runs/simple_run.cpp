@@ -3,13 +3,12 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <new>
 
-#include "engine/memory_guard.h"
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/run_log.h"
 #include "runs/text_format.h"
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 #include "tournament/tournament_reader.h"
 
@@ -82,11 +81,7 @@ void normalise(SimpleRunOptions& options) {
 
 // A grid entry of n values, or none when memory runs out.
 std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
-    try {
-        return std::make_unique<std::vector<double>>(n);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+    return guardMemory(nullptr, [n] { return std::make_unique<std::vector<double>>(n); });
 }
 
 // The computation: every slot with a mask, its residual and its variants. Returns 0, or the

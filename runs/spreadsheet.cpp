@@ -6,10 +6,10 @@
 #include <iterator>
 #include <system_error>
 
-#include "engine/memory_guard.h"
 #include "runs/error_messages.h"
 #include "runs/platform.h"
 #include "runs/report_row.h"
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <new>
 
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
@@ -40,13 +40,11 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 
 int parseFileLines(const std::string& path,
                    const std::function<int(const std::vector<std::string_view>&)>& parse) noexcept {
-    try {
+    return guardMemory(ErrorNoMemory, [&] {
         std::string text;
         if (const int status = readWholeFile(path, text); failed(status)) return status;
         return parse(splitLines(text));
-    } catch (const std::bad_alloc&) {
-        return ErrorNoMemory;
-    }
+    });
 }
 
 }  // namespace tiebreak

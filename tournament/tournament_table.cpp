@@ -1,14 +1,14 @@
 #include "tournament/tournament_table.h"
 
-#include <new>
-
+#include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
 
 int TournamentTable::allocate(std::uint32_t n) noexcept {
     if (n > MaxPlayers) return StatusNoMemory;
-    try {
+    // What was created stays owned until release.
+    return guardMemory(StatusNoMemory, [&] {
         playerCount_ = n;
         maxGamesPlayed_ = 0;
         names_.assign(n, std::string());
@@ -19,21 +19,17 @@ int TournamentTable::allocate(std::uint32_t n) noexcept {
         gamesAgainst_.assign(std::size_t{n} * n, 0);
         rounds_.assign(n, {});
         lines_.assign(n, 0);
-    } catch (const std::bad_alloc&) {
-        return StatusNoMemory;  // what was created stays owned until release
-    }
-    return StatusOk;
+        return StatusOk;
+    });
 }
 
 int TournamentTable::setName(std::uint32_t i, std::string_view text) noexcept {
     if (playerCount_ == 0) return StatusInvalidArgument;
     if (i >= playerCount_) return StatusOutOfRange;
-    try {
+    return guardMemory(StatusNoMemory, [&] {
         names_[i].assign(text);
-    } catch (const std::bad_alloc&) {
-        return StatusNoMemory;
-    }
-    return StatusOk;
+        return StatusOk;
+    });
 }
 
 void TournamentTable::setRating(std::uint32_t i, double value) noexcept {
@@ -54,12 +50,12 @@ int TournamentTable::recordRound(std::uint32_t i, std::int32_t opponent,
     // Every cell keeps its round's place, a refused one too, so that later rounds keep their
     // numbers.
     const bool known = opponent >= 0 && opponent < static_cast<std::int64_t>(playerCount_);
-    try {
+    const int kept = guardMemory(StatusNoMemory, [&] {
         rounds_[i].push_back(
             {known ? opponent : NoOpponent, result, known && static_cast<int>(result) > 0});
-    } catch (const std::bad_alloc&) {
-        return StatusNoMemory;
-    }
+        return StatusOk;
+    });
+    if (failed(kept)) return kept;
     // The opponent is compared as a signed number: NoOpponent and other negatives pass here.
     if (opponent >= static_cast<std::int64_t>(playerCount_)) return StatusOutOfRange;
     if (opponent < 0 && opponent != NoOpponent) return StatusInvalidArgument;

@@ -19,9 +19,9 @@
 #include <Eigen/IterativeLinearSolvers>
 #include <Eigen/SparseCore>
 
-#include "engine/memory_guard.h"
 #include "engine/opponent_lists.h"
 #include "engine/svd/svd.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

@@ -1,7 +1,7 @@
 // The direct solution of the tie-break systems: one singular value decomposition of the matrix
 // carrying every right-hand side through, then a least-squares back-substitution for each.
-#include "engine/memory_guard.h"
 #include "engine/svd/svd.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/memory_guard.h"
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
+#include "tournament/memory_guard.h"
 
 namespace tiebreak {
 
