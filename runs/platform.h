@@ -19,6 +19,11 @@ namespace tiebreak {
 // waiting; false when it could not be started.
 bool openWithAssociatedProgram(const std::string& path) noexcept;
 
+// Renames the file from over the file to, which it replaces whole; false when it could not.
+// The paths go to the system as they are (UTF-8 on Windows, whose programs run with the UTF-8
+// code page), not through std::filesystem, which reads 8-bit paths otherwise there.
+bool replaceFile(const std::string& from, const std::string& to) noexcept;
+
 // The system's information sound.
 void informationBeep() noexcept;
 

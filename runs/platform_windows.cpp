@@ -36,6 +36,10 @@ bool openWithAssociatedProgram(const std::string& path) noexcept {
     return result > 32;
 }
 
+bool replaceFile(const std::string& from, const std::string& to) noexcept {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
 void informationBeep() noexcept {
     MessageBeep(MB_ICONASTERISK);  // 0x40
 }

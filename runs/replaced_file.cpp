@@ -1,9 +1,10 @@
 #include "runs/replaced_file.h"
 
-#include <filesystem>
+#include <cstdio>
 #include <random>
-#include <system_error>
 #include <utility>
+
+#include "runs/platform.h"
 
 namespace tiebreak {
 
@@ -13,8 +14,7 @@ ReplacedFile::ReplacedFile(std::string path) : path_(std::move(path)) {
     std::random_device seed;
     for (int attempt = 0; attempt < 20 && !stream_.is_open(); ++attempt) {
         std::string candidate = path_ + "." + std::to_string(seed()) + ".tmp";
-        std::error_code error;
-        if (std::filesystem::exists(candidate, error)) continue;
+        if (std::ifstream(candidate).is_open()) continue;  // another writer's
         stream_.open(candidate, std::ios::out | std::ios::trunc);
         if (stream_.is_open()) temporary_ = std::move(candidate);
     }
@@ -30,14 +30,10 @@ ReplacedFile::ReplacedFile(ReplacedFile&& other) noexcept
 bool ReplacedFile::close() noexcept {
     if (temporary_.empty()) return false;
     stream_.close();
-    std::error_code error;
-    std::filesystem::rename(temporary_, path_, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary_, ignored);
-    }
+    const bool replaced = replaceFile(temporary_, path_);
+    if (!replaced) std::remove(temporary_.c_str());
     temporary_.clear();
-    return !error;
+    return replaced;
 }
 
 }  // namespace tiebreak

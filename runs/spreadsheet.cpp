@@ -102,24 +102,27 @@ void logResultsName(std::ostream& log, const std::string& inputPath, const std::
         << std::flush;
 }
 
-std::string folderOf(const std::string& path) {
-    // Joined and cut as text: on Windows a std::filesystem::path made from an 8-bit string does
-    // not read it as UTF-8, and the folder must be named as the user wrote it.
-    std::string full = path;
+namespace {
+
+// path in full, joined as text: on Windows a std::filesystem::path made from an 8-bit string
+// does not read it as UTF-8, and the user must see the name as he wrote it.
+std::string fullPath(const std::string& path) {
+    if (std::filesystem::path(path).is_absolute()) return path;
     std::error_code error;
-    if (!std::filesystem::path(path).is_absolute()) {
-        const std::filesystem::path here = std::filesystem::current_path(error);
-        if (!error) full = here.string() + "/" + path;
-    }
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    return error ? path : here.string() + "/" + path;
+}
+
+}  // namespace
+
+std::string folderOf(const std::string& path) {
+    const std::string full = fullPath(path);
     const std::size_t separator = full.find_last_of(directorySeparators());
     return separator == std::string::npos ? std::string(".") : full.substr(0, separator);
 }
 
 void openInShell(FileOpener& opener, Notices& notices, const std::string& path) {
-    if (opener.open(path)) return;
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    notices.showNotice(resultsNotOpenedText(error ? path : full.string()));
+    if (!opener.open(path)) notices.showNotice(resultsNotOpenedText(fullPath(path)));
 }
 
 }  // namespace tiebreak
