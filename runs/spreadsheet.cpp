@@ -110,7 +110,7 @@ std::string fullPath(const std::string& path) {
     if (std::filesystem::path(path).is_absolute()) return path;
     std::error_code error;
     const std::filesystem::path here = std::filesystem::current_path(error);
-    return error ? path : here.string() + "/" + path;
+    return error ? path : here.string() + directorySeparators().front() + path;
 }
 
 }  // namespace

@@ -243,9 +243,9 @@ TEST_P(AdvancedRunFailure, ShowsOneErrorBox) {
     const FailureCase& row = GetParam();
     writeText("header_last.txt", "Title\nTitle\nNo.;Name;Rtg;1.Rd.;;;x\n");
     EXPECT_EQ(run(row.options), RunFailed);
-    std::string error = row.error;  // "<dir>" stands for the test's directory
-    if (const std::size_t at = error.find("<dir>"); at != std::string::npos)
-        error.replace(at, 5, std::filesystem::current_path().string());
+    std::string error = row.error;  // "<dir>/" stands for the test's directory
+    if (const std::size_t at = error.find("<dir>/"); at != std::string::npos)
+        error.replace(at, 6, (std::filesystem::current_path() / "").string());
     EXPECT_EQ(notices.events, Events{error});
     const std::string written = log.str();
     if (written.find("Executing methods") == std::string::npos) {
