@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/tie_break.h"
+#include "tournament/crosstable_reader.h"
+#include "tournament/text_file.h"
+
 namespace tiebreak {
 
 namespace {
@@ -44,6 +48,21 @@ TournamentTable denseField(std::uint32_t n) {
         }
     }
     return table;
+}
+
+TournamentTable readGenerated(const GeneratorOptions& options) {
+    TournamentTable table;
+    EXPECT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(options)), 1400), StatusOk)
+        << "seed " << options.seed;
+    return table;
+}
+
+double weightedDistance(const TournamentTable& table, const std::vector<double>& a,
+                        const std::vector<double>& b) {
+    std::vector<double> difference(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i)
+        difference[i] = a[i] - b[i];
+    return weightedNorm(table, difference);
 }
 
 }  // namespace tiebreak

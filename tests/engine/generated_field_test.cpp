@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "engine/tie_break.h"
-#include "tools/crosstable_generator.h"
-#include "tournament/crosstable_reader.h"
-#include "tournament/text_file.h"
+#include "tests/engine/game_table.h"
 
 namespace tiebreak {
 namespace {
@@ -20,18 +18,7 @@ TournamentTable generatedOpen(std::uint64_t seed) {
     options.forfeitShare = 0.01;
     options.absentShare = 0.02;
     options.playersWithoutGames = seed % 2;
-    const std::string text = generateCrosstable(options);
-    TournamentTable table;
-    EXPECT_EQ(readCrosstableLines(table, splitLines(text), 1400), StatusOk) << "seed " << seed;
-    return table;
-}
-
-double distance(const TournamentTable& table, const std::vector<double>& a,
-                const std::vector<double>& b) {
-    std::vector<double> difference(a.size());
-    for (std::size_t i = 0; i < a.size(); ++i)
-        difference[i] = a[i] - b[i];
-    return weightedNorm(table, difference);
+    return readGenerated(options);
 }
 
 TEST(GeneratedOpens, IterationAndDecompositionAgree) {
@@ -46,12 +33,12 @@ TEST(GeneratedOpens, IterationAndDecompositionAgree) {
             << "seed " << seed;
         ASSERT_EQ(recursivePerformanceSvd(table, direct, ratingDifference, SvdCutoff), StatusOk);
         // Rating-point values near 2000: a few units of 1e-9 are what the stopping test leaves.
-        EXPECT_LT(distance(table, iterated, direct), 1e-8) << "seed " << seed;
+        EXPECT_LT(weightedDistance(table, iterated, direct), 1e-8) << "seed " << seed;
 
         ASSERT_GT(recursiveBucholz(table, iterated, IterationTolerance, IterationLimit), 1)
             << "seed " << seed;
         ASSERT_EQ(recursiveBucholzSvd(table, direct, SvdCutoff), StatusOk);
-        EXPECT_LT(distance(table, iterated, direct), 5e-10) << "seed " << seed;
+        EXPECT_LT(weightedDistance(table, iterated, direct), 5e-10) << "seed " << seed;
     }
 }
 

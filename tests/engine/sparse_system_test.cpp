@@ -8,20 +8,9 @@
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "game_table.h"
-#include "tools/crosstable_generator.h"
-#include "tournament/crosstable_reader.h"
-#include "tournament/text_file.h"
 
 namespace tiebreak {
 namespace {
-
-double distance(const TournamentTable& table, const std::vector<double>& a,
-                const std::vector<double>& b) {
-    std::vector<double> difference(a.size());
-    for (std::size_t i = 0; i < a.size(); ++i)
-        difference[i] = a[i] - b[i];
-    return weightedNorm(table, difference);
-}
 
 // Where both run, both give the least-squares solution of the same system: they agree to
 // round-off (some 1e-13 of the values, near 2000 for performance and half the rounds for
@@ -43,8 +32,8 @@ TEST(SparseSystem, AgreesWithTheDecomposition) {
     fields[2].doubleRoundRobin = true;
     for (const GeneratorOptions& field : fields) {
         SCOPED_TRACE(std::to_string(field.players) + " players");
-        TournamentTable table;
-        ASSERT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(field)), 1400), 0);
+        const TournamentTable table = readGenerated(field);
+        ASSERT_GT(table.playerCount(), 0u);
         const std::uint32_t n = table.playerCount();
         SystemDecomposition decomposition;
         SparseSystem system;
@@ -54,10 +43,10 @@ TEST(SparseSystem, AgreesWithTheDecomposition) {
         std::vector<double> sparse(n);
         ASSERT_EQ(decomposition.solve(table, PerformanceSystem, dense), StatusOk);
         ASSERT_EQ(recursivePerformanceSparse(system, table, sparse, ratingDifference), StatusOk);
-        EXPECT_LT(distance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
+        EXPECT_LT(weightedDistance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
         ASSERT_EQ(decomposition.solve(table, BucholzSystem, dense), StatusOk);
         ASSERT_EQ(recursiveBucholzSparse(system, table, sparse), StatusOk);
-        EXPECT_LT(distance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
+        EXPECT_LT(weightedDistance(table, dense, sparse), 1e-12 * weightedNorm(table, dense));
         for (std::uint32_t i = 0; i < n; ++i) {
             if (table.gamesPlayed()[i] == 0) {
                 EXPECT_TRUE(std::isnan(sparse[i])) << "player " << i;
@@ -112,7 +101,7 @@ TEST(SparseSystem, TwoGroupsThatNeverMetEndAtALeastSquaresSolution) {
     EXPECT_EQ(
         recursivePerformance(table, iterated, ratingDifference, IterationTolerance, IterationLimit),
         StatusIterationLimit);
-    EXPECT_GT(distance(table, iterated, x), 100.0);
+    EXPECT_GT(weightedDistance(table, iterated, x), 100.0);
 }
 
 }  // namespace

@@ -11,10 +11,8 @@
 
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
+#include "tests/engine/game_table.h"
 #include "tests/engine/svd_reference.h"
-#include "tools/crosstable_generator.h"
-#include "tournament/crosstable_reader.h"
-#include "tournament/text_file.h"
 
 namespace tiebreak {
 namespace {
@@ -23,12 +21,6 @@ struct FieldCase {
     const char* name;
     GeneratorOptions options;
 };
-
-TournamentTable readGenerated(const GeneratorOptions& options) {
-    TournamentTable table;
-    EXPECT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(options)), 1400), StatusOk);
-    return table;
-}
 
 // The system's matrix row by row, as the reference decomposition takes it.
 Matrix systemMatrix(const TournamentTable& table) {
