@@ -51,4 +51,31 @@ void forEachPiece(std::size_t first, std::size_t last, std::size_t work, const B
     if (workers <= 1 || !runPieces(workers, piece, &range)) body(first, last);
 }
 
+// Calls body(piece) for piece = 0 .. pieces - 1, sharing them among the workers when `work` pays
+// for waking the pool's threads. For sums gathered piece by piece and added in piece order: the
+// pieces do not depend on the number of workers, so neither do the sums' bits. body must not
+// throw.
+template <typename Body>
+void forEachFixedPiece(std::size_t pieces, std::size_t work, const Body& body) {
+    constexpr std::size_t MinParallelWork = std::size_t{1} << 16;
+    const std::size_t workers =
+        work < MinParallelWork ? 1
+                               : std::min({std::size_t{workerCount()}, pieces, 1 + poolThreads()});
+    struct Share {
+        std::size_t pieces;
+        std::size_t workers;
+        const Body* body;
+    };
+    const Share share{pieces, workers, &body};
+    const auto worker = [](const void* context, std::size_t w) {
+        const Share& s = *static_cast<const Share*>(context);
+        for (std::size_t piece = w; piece < s.pieces; piece += s.workers)
+            (*s.body)(piece);
+    };
+    if (workers <= 1 || !runPieces(workers, worker, &share)) {
+        for (std::size_t piece = 0; piece < pieces; ++piece)
+            body(piece);
+    }
+}
+
 }  // namespace tiebreak

@@ -1,8 +1,8 @@
 #pragma once
 
-// The inner loops of the decomposition. Each keeps the order of the additions of the
-// element-by-element decomposition, so that both give the same bits: vector instructions only
-// ever combine independent sums, and no multiplication is fused with an addition.
+// The inner loops of the decomposition. Each keeps the order of its additions whatever the
+// processor, so that every build gives the same bits: vector instructions only ever combine
+// independent sums, and no multiplication is fused with an addition.
 #include <algorithm>
 #include <cstddef>
 

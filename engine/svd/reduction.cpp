@@ -2,24 +2,35 @@
 //
 // Column i of the matrix is row i of `columns`, so a column reflection is a dot product and an
 // update along each later row, and a row reflection (which mixes the rows) gathers its dot
-// products column by column over the same rows. The row reflection of column i waits and is
-// applied to each later row just before that row meets the column reflection of column i + 1:
-// one pass over the remaining matrix does both, in the same order of operations per element.
-// Cost: about 4 m n^2 - 4 n^3 / 3 operations in two passes per column.
+// products over the same rows. One pass over the remaining rows per column does all three: each
+// row first takes the previous column's row reflection, then this column's reflection, and then
+// adds itself, times its entry of row i, to the sums of the row reflection that follows. Those
+// sums are gathered on the unscaled entries and scaled once they are complete. The matrix is
+// read and written once per column, where a separate pass for the sums would read it twice.
+// Cost: about 4 m n^2 - 4 n^3 / 3 operations.
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "engine/parallel_pieces.h"
 #include "engine/svd/kernels.h"
 #include "engine/svd/steps.h"
 
 namespace tiebreak {
+namespace {
+
+// The pieces the rows of a pass are cut into, whatever the number of cores: each gathers its
+// own sums, added in piece order, so the results never depend on the cores.
+constexpr std::size_t PassPieces = 8;
+
+}  // namespace
 
 double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double> e,
                           std::span<double> rowVector, std::span<double> dots) {
     const std::size_t n = columns.rows();
     const std::size_t m = columns.cols();
+    std::vector<double> pieceSums(PassPieces * m);
     double g = 0.0;
     double scale = 0.0;
     double anorm = 0.0;
@@ -50,58 +61,67 @@ double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double
             column[i] = f - g;
         }
         const bool reflectColumn = scale != 0.0;
-        if (rowUpdatePending || reflectColumn) {
-            forEachPiece(l, n, (n - l) * (m - i), [&](std::size_t begin, std::size_t end) {
-                forEachRowGroup(begin, end, [&](std::size_t first, std::size_t count) {
-                    if (rowUpdatePending) {
-                        for (std::size_t j = first; j < first + count; ++j)
-                            addMultiple(columns.row(j) + i, rowVector[j], dots.data() + i, m - i);
-                    }
-                    if (!reflectColumn) return;
+        const bool reflectRow = l != n;  // the last column has no row reflection
+        forEachFixedPiece(PassPieces, (n - l) * (m - i), [&](std::size_t piece) {
+            const std::size_t begin = l + (n - l) * piece / PassPieces;
+            const std::size_t end = l + (n - l) * (piece + 1) / PassPieces;
+            double* sums = pieceSums.data() + piece * m;
+            std::fill(sums + l, sums + m, 0.0);
+            forEachRowGroup(begin, end, [&](std::size_t first, std::size_t count) {
+                if (rowUpdatePending) {
+                    for (std::size_t j = first; j < first + count; ++j)
+                        addMultiple(columns.row(j) + i, rowVector[j], dots.data() + i, m - i);
+                }
+                if (reflectColumn) {
                     std::array<double, DotGroup> factors{};
                     stridedDotProducts(column + i, columns.row(first) + i, m, count, m - i,
                                        factors.data());
                     for (std::size_t t = 0; t < count; ++t)
                         addMultiple(columns.row(first + t) + i, factors[t] / h, column + i, m - i);
-                });
+                }
+                if (reflectRow) {
+                    for (std::size_t j = first; j < first + count; ++j) {
+                        const double* row = columns.row(j);
+                        addMultiple(sums + l, row[i], row + l, m - l);
+                    }
+                }
             });
-        }
+        });
         if (reflectColumn) {
             for (std::size_t k = i; k < m; ++k)
                 column[k] *= scale;
         }
         w[i] = scale * g;
 
-        // The row reflection, entries l.. of row i; the last column has none.
+        // The row reflection, entries l.. of row i (entry (k, i) for each later k).
         g = 0.0;
         scale = 0.0;
         s = 0.0;
         rowUpdatePending = false;
-        if (i + 1 != n) {
+        if (reflectRow) {
             for (std::size_t k = l; k < n; ++k)
                 scale += std::fabs(columns(k, i));
             if (scale != 0.0) {
                 for (std::size_t k = l; k < n; ++k) {
-                    columns(k, i) /= scale;
-                    s += columns(k, i) * columns(k, i);
+                    rowVector[k] = columns(k, i) / scale;
+                    s += rowVector[k] * rowVector[k];
                 }
-                const double f = columns(l, i);
+                const double f = rowVector[l];
                 g = -withSignOf(std::sqrt(s), f);
                 h = f * g - s;
-                columns(l, i) = f - g;
+                rowVector[l] = f - g;
+                columns(l, i) = rowVector[l] * scale;
+                // dots[c] = sum over k of entry (k, c) times the scaled reflection's entry k,
+                // whose entry l is f - g where the gathered sums hold f.
+                const double* first = columns.row(l);
+                for (std::size_t c = l; c < m; ++c) {
+                    double sum = 0.0;
+                    for (std::size_t p = 0; p < PassPieces; ++p)
+                        sum += pieceSums[p * m + c];
+                    dots[c] = sum / scale - g * first[c];
+                }
                 for (std::size_t k = l; k < n; ++k)
-                    rowVector[k] = columns(k, i) / h;
-                // dots[c] = sum over k of entry (k, c) times entry (k, i), k ascending.
-                forEachPiece(l, m, (n - l) * (m - l), [&](std::size_t begin, std::size_t end) {
-                    std::fill(dots.begin() + static_cast<std::ptrdiff_t>(begin),
-                              dots.begin() + static_cast<std::ptrdiff_t>(end), 0.0);
-                    for (std::size_t k = l; k < n; ++k) {
-                        const double* row = columns.row(k);
-                        addMultiple(dots.data() + begin, row[i], row + begin, end - begin);
-                    }
-                });
-                for (std::size_t k = l; k < n; ++k)
-                    columns(k, i) *= scale;
+                    rowVector[k] /= h;
                 rowUpdatePending = true;
             }
         }

@@ -29,10 +29,16 @@ void applyLeftReflections(const Matrix& columns, std::span<const double> w,
 
 // 3. Implicit-shift QR sweeps on the bidiagonal (w, e) down to diagonal form, their left
 // rotations applied to the right-hand sides as they are made and their right rotations
-// recorded in `right`. False when a diagonal entry did not converge in 30 sweeps. May throw
-// std::bad_alloc (the record).
+// recorded in `right` (the last chunk, and where each chunk began). False when a diagonal entry
+// did not converge in 30 sweeps. May throw std::bad_alloc (the record).
 [[nodiscard]] bool diagonaliseBidiagonal(std::span<double> w, std::span<double> e,
                                          std::span<const std::span<double>> rightHandSides,
                                          RightTransformations& right, double anorm);
+
+// The sweeps' right rotations of `right` applied to each solution, the last one first: the kept
+// chunk, then each earlier chunk made again from its starting point, in the kept chunk's place.
+// right is spent. May throw std::bad_alloc.
+void applyRightRotations(RightTransformations&& right,
+                         std::span<const std::span<double>> solutions);
 
 }  // namespace tiebreak

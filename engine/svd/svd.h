@@ -3,6 +3,7 @@
 // The direct solution of the tie-break systems: the system's matrix, its singular value
 // decomposition with a least-squares back-substitution for fields up to MaxDecompositionPlayers
 // active players, and an iterative least-squares solver on the sparse matrix for every size.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -35,12 +36,16 @@ inline constexpr int StatusNotConverged = 2;
 // sqrt(a^2 + b^2) without overflow or destructive underflow of the squares.
 [[nodiscard]] double pythag(double a, double b) noexcept;
 
-// The right-hand transformations of a decomposition, V = P_0 ... P_{n-2} R_1 ... R_K, kept
-// instead of V: the reduction's row reflections P_i (their vectors in the reduced matrix, their
-// scales here) and the QR sweeps' rotations R_k, 16 bytes each, some n^2 of them.
-struct RightTransformations {
-    // A run of rotations of matrix columns (j, j + 1) for j = first .. first + count - 1, or, with
-    // count 0, the negation of column first.
+// Where the QR sweeps stand: the diagonal entries 0 .. remaining - 1 are still to converge, the
+// lowest of them taking its sweep number `sweep` (1 to 30) next.
+struct SweepPosition {
+    std::size_t remaining;
+    int sweep;
+};
+
+// The right rotations of a run of QR sweeps: each sweep turns matrix columns (j, j + 1) for
+// j = first .. first + count - 1, or, with count 0, negates column first.
+struct RotationRecord {
     struct Sweep {
         std::uint32_t first;
         std::uint32_t count;
@@ -49,9 +54,30 @@ struct RightTransformations {
         double c;
         double s;
     };
-    std::vector<double> reflectionScales;  // the reduction's superdiagonal
     std::vector<Sweep> sweeps;
     std::vector<Rotation> rotations;
+};
+
+// The bidiagonal form (diagonal w, superdiagonal e) where a chunk of sweeps began, up to the
+// entries still to converge.
+struct SweepCheckpoint {
+    std::vector<double> w;
+    std::vector<double> e;
+    SweepPosition at;
+};
+
+// The right-hand transformations of a decomposition, V = P_0 ... P_{n-2} R_1 ... R_K, kept
+// instead of V: the reduction's row reflections P_i (their vectors in the reduced matrix, their
+// scales here) and the QR sweeps' rotations R_k. Of the rotations, some n^2, only the last chunk
+// of at most about chunkRotations is kept; each earlier chunk is made again, when V is applied,
+// from the bidiagonal form saved where it began (2 n doubles a chunk).
+struct RightTransformations {
+    std::vector<double> reflectionScales;  // the reduction's superdiagonal
+    double anorm = 0.0;                    // the sweeps' scale for negligible elements
+    // Rotations a chunk holds; 0: the decomposition chooses (about n^1.5).
+    std::size_t chunkRotations = 0;
+    std::vector<SweepCheckpoint> checkpoints;  // where each chunk but the last began
+    RotationRecord last;                       // the last chunk's rotations
 };
 
 // Golub-Reinsch singular value decomposition (Golub and Reinsch, "Singular value decomposition
@@ -63,21 +89,24 @@ struct RightTransformations {
 // applyRightTransformations. w receives the n singular values (unsorted, non-negative once
 // converged). Returns false when a diagonal entry did not converge in 30 QR sweeps (the
 // decomposition is then inexact).
-// The steps, reflections, shifts and tests are those of the element-by-element version, and w
-// its bits; inner loops run along rows, and independent rows share the machine's cores (the
-// results never depend on how many).
+// The steps, reflections, shifts and tests are those of the element-by-element version; the
+// reduction gathers its row reflections' sums in another order, so w agrees with that version's
+// to round-off. Inner loops run along rows, and rows share the machine's cores in a fixed number
+// of pieces (the results never depend on how many cores).
 // Cost: about 4 m n^2 - 4 n^3 / 3 operations, plus 4 m n and 6 per rotation for each right-hand
-// side; memory beyond the matrix: a few vectors of m doubles and the rotations.
+// side; memory beyond the matrix: a few vectors of m doubles, one chunk of rotations and the
+// chunks' starting points.
 // May throw std::bad_alloc.
 [[nodiscard]] bool svdDecomposeOnto(Matrix& columns, std::span<double> w,
                                     std::span<const std::span<double>> rightHandSides,
                                     RightTransformations& right);
 
-// x = V t, in place of t (n entries), for the decomposition that left `columns` and `right`:
-// the rotations from the last, then the reflections from the last. About 6 operations per
-// rotation and 2 n^2 in all for the reflections.
-void applyRightTransformations(const Matrix& columns, const RightTransformations& right,
-                               std::span<double> t) noexcept;
+// x = V t, in place of each t (n entries), for the decomposition that left `columns` and
+// `right`: the rotations from the last, then the reflections from the last. About 6 operations
+// per rotation and vector, one more run of the sweeps for the chunks not kept, and 2 n^2 per
+// vector for the reflections. right is spent. May throw std::bad_alloc.
+void applyRightTransformations(const Matrix& columns, RightTransformations&& right,
+                               std::span<const std::span<double>> solutions);
 
 // Makes the decomposition's kernels take two doubles per instruction even where the processor
 // has AVX2, or lets them choose again: both builds give the same bits, which the tests hold.
@@ -97,9 +126,10 @@ struct TieBreakSystem {
 class SystemDecomposition {
 public:
     // Builds and decomposes the matrix of table, carrying the right-hand sides of systems
-    // through, and replaces any earlier decomposition. StatusOk; StatusNotConverged (decomposed,
-    // maybe inexactly); StatusTooLarge with nothing allocated when table has more than
-    // MaxDecompositionPlayers active players; StatusNoMemory (nothing kept).
+    // through to their solutions, and replaces any earlier decomposition. Only the solutions are
+    // kept. StatusOk; StatusNotConverged (decomposed, maybe inexactly); StatusTooLarge with
+    // nothing allocated when table has more than MaxDecompositionPlayers active players;
+    // StatusNoMemory (nothing kept).
     [[nodiscard]] int decompose(const TournamentTable& table,
                                 std::span<const TieBreakSystem> systems) noexcept;
 
@@ -108,20 +138,17 @@ public:
     // Neither U nor V is formed, so no entry of theirs is left out of the sums: an entry at or
     // below SvdCutoff would move a sum by less than 1e-16 times the largest right-hand side entry
     // (the level, some games times ratings), below the sum's own round-off. table must be the
-    // decomposed one. StatusOk, StatusNoMemory, or StatusInvalidArgument (out untouched) when
-    // nothing was decomposed, the sizes differ or there is no such system.
+    // decomposed one. StatusOk, or StatusInvalidArgument (out untouched) when nothing was
+    // decomposed, the sizes differ or there is no such system.
     [[nodiscard]] int solve(const TournamentTable& table, std::size_t system,
                             std::span<double> out) const noexcept;
 
 private:
     bool decomposed_ = false;
     std::uint32_t playerCount_ = 0;
-    std::vector<std::uint32_t> active_;  // the active players in table order
-    Matrix reduced_{0, 0};               // the reduced matrix: the right reflections' vectors
-    RightTransformations right_;
-    std::vector<double> w_;
-    std::vector<ScoreFunction> scoreFunctions_;     // each system's
-    std::vector<std::vector<double>> transformed_;  // each system's U^T b (a entries)
+    std::vector<std::uint32_t> active_;           // the active players in table order
+    std::vector<ScoreFunction> scoreFunctions_;   // each system's
+    std::vector<std::vector<double>> solutions_;  // each system's, for the active players
 };
 
 // Both methods' systems with one decomposition: recursive performance (the ratings, f) as system

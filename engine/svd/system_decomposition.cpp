@@ -1,5 +1,8 @@
 // The direct solution of the tie-break systems: one singular value decomposition of the matrix
 // carrying every right-hand side through, then a least-squares back-substitution for each.
+#include <utility>
+#include <vector>
+
 #include "engine/svd/svd.h"
 #include "tournament/memory_guard.h"
 
@@ -8,12 +11,9 @@ namespace tiebreak {
 int SystemDecomposition::decompose(const TournamentTable& table,
                                    std::span<const TieBreakSystem> systems) noexcept {
     decomposed_ = false;
-    active_.clear();
-    reduced_ = Matrix(0, 0);
-    right_ = {};
-    w_.clear();
-    scoreFunctions_.clear();
-    transformed_.clear();
+    active_ = {};
+    scoreFunctions_ = {};
+    solutions_ = {};
     std::uint32_t count = 0;
     for (const auto played : table.gamesPlayed())
         count += played != 0 ? 1 : 0;
@@ -28,10 +28,9 @@ int SystemDecomposition::decompose(const TournamentTable& table,
         // games-weighted level of the start vector over them.
         const auto games = table.gamesPlayed();
         std::vector<double> terms(table.playerCount());
-        std::vector<std::vector<double>> rightHandSides;
         for (const TieBreakSystem& system : systems) {
             static_cast<void>(centredScoreTerms(table, terms, system.f));  // cannot fail
-            std::vector<double>& b = rightHandSides.emplace_back(count + 1);
+            std::vector<double>& b = solutions_.emplace_back(count + 1);
             double level = 0.0;
             for (std::size_t r = 0; r < count; ++r) {
                 b[r] = terms[active_[r]];
@@ -40,23 +39,26 @@ int SystemDecomposition::decompose(const TournamentTable& table,
             b[count] = level;
             scoreFunctions_.push_back(system.f);
         }
-        std::vector<std::span<double>> views(rightHandSides.begin(), rightHandSides.end());
+        std::vector<std::span<double>> views(solutions_.begin(), solutions_.end());
         Matrix columns = systemMatrixByColumns(table, active_);
         std::vector<double> w(count);
-        converged = svdDecomposeOnto(columns, w, views, right_);
-        for (std::vector<double>& b : rightHandSides) {
+        RightTransformations right;
+        converged = svdDecomposeOnto(columns, w, views, right);
+        // t = diag(1/w) U^T b, then x = V t. No singular value is floored: a zero one makes the
+        // values meaningless, and the logged error between the methods shows it.
+        for (std::vector<double>& b : solutions_) {
             b.resize(count);
-            transformed_.push_back(std::move(b));
+            for (std::size_t q = 0; q < count; ++q)
+                b[q] /= w[q];
         }
-        reduced_ = std::move(columns);
-        w_ = std::move(w);
+        views.assign(solutions_.begin(), solutions_.end());
+        applyRightTransformations(columns, std::move(right), views);
         return StatusOk;
     });
     if (failed(status)) {
         active_ = {};
-        right_ = {};
         scoreFunctions_ = {};
-        transformed_ = {};
+        solutions_ = {};
         return status;
     }
     playerCount_ = table.playerCount();
@@ -67,23 +69,15 @@ int SystemDecomposition::decompose(const TournamentTable& table,
 int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
                                std::span<double> out) const noexcept {
     if (!decomposed_ || table.playerCount() != playerCount_ || out.size() != playerCount_ ||
-        system >= transformed_.size()) {
+        system >= solutions_.size()) {
         return StatusInvalidArgument;
     }
-    return guardMemory(StatusNoMemory, [&] {
-        // The centred score terms; inactive players keep theirs (not a number).
-        static_cast<void>(centredScoreTerms(table, out, scoreFunctions_[system]));
-        // t = diag(1/w) U^T b, then x = V t. No singular value is floored: a zero one makes the
-        // values meaningless, and the logged error between the methods shows it.
-        const std::vector<double>& transformed = transformed_[system];
-        std::vector<double> x(transformed.size());
-        for (std::size_t q = 0; q < x.size(); ++q)
-            x[q] = transformed[q] / w_[q];
-        applyRightTransformations(reduced_, right_, x);
-        for (std::size_t r = 0; r < x.size(); ++r)
-            out[active_[r]] = x[r];
-        return StatusOk;
-    });
+    // The centred score terms; inactive players keep theirs (not a number).
+    static_cast<void>(centredScoreTerms(table, out, scoreFunctions_[system]));
+    const std::vector<double>& x = solutions_[system];
+    for (std::size_t r = 0; r < x.size(); ++r)
+        out[active_[r]] = x[r];
+    return StatusOk;
 }
 
 int decomposeBothMethods(SystemDecomposition& decomposition, const TournamentTable& table,

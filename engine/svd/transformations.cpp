@@ -2,6 +2,8 @@
 // out into U and V: the left ones to the right-hand sides, the first one first (U^T b), and the
 // right ones to the scaled solution, the last one first (V t).
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 #include "engine/svd/kernels.h"
 #include "engine/svd/steps.h"
@@ -25,39 +27,26 @@ void applyLeftReflections(const Matrix& columns, std::span<const double> w,
     }
 }
 
-void applyRightTransformations(const Matrix& columns, const RightTransformations& right,
-                               std::span<double> t) noexcept {
+void applyRightTransformations(const Matrix& columns, RightTransformations&& right,
+                               std::span<const std::span<double>> solutions) {
     const std::size_t n = columns.rows();
-    // The rotations, each sweep's from its last: V R turns columns (j, j + 1) by (c, s), so R t
-    // turns entries (j, j + 1) by its transpose.
-    std::size_t next = right.rotations.size();
-    for (std::size_t k = right.sweeps.size(); k-- > 0;) {
-        const RightTransformations::Sweep sweep = right.sweeps[k];
-        if (sweep.count == 0) {
-            t[sweep.first] = -t[sweep.first];
-            continue;
-        }
-        for (std::size_t j = sweep.first + sweep.count; j-- > sweep.first;) {
-            const auto [c, s] = right.rotations[--next];
-            const double x = t[j];
-            const double y = t[j + 1];
-            t[j] = x * c - y * s;
-            t[j + 1] = x * s + y * c;
-        }
-    }
+    const std::vector<double> scales = std::move(right.reflectionScales);
+    applyRightRotations(std::move(right), solutions);
     // The row reflections, from the last: reflection i is I + y z^T on entries i + 1 onwards,
     // z being entries i + 1 onwards of row i of the reduced matrix (column i of `columns`) and
     // y = z / (z[i + 1] * scale), divided twice rather than by the product, against underflow.
-    for (std::size_t i = n > 1 ? n - 1 : 0; i-- > 0;) {
-        const std::size_t l = i + 1;
-        const double g = right.reflectionScales[l];
-        if (g == 0.0) continue;
-        const double leading = columns(l, i);
-        double dot = 0.0;
-        for (std::size_t j = l; j < n; ++j)
-            dot += columns(j, i) * t[j];
-        for (std::size_t j = l; j < n; ++j)
-            t[j] += dot * ((columns(j, i) / leading) / g);
+    for (const std::span<double> t : solutions) {
+        for (std::size_t i = n > 1 ? n - 1 : 0; i-- > 0;) {
+            const std::size_t l = i + 1;
+            const double g = scales[l];
+            if (g == 0.0) continue;
+            const double leading = columns(l, i);
+            double dot = 0.0;
+            for (std::size_t j = l; j < n; ++j)
+                dot += columns(j, i) * t[j];
+            for (std::size_t j = l; j < n; ++j)
+                t[j] += dot * ((columns(j, i) / leading) / g);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/tie_break.h"
@@ -13,8 +14,9 @@ namespace {
 
 // Checks a = U diag(w) V^T, U^T U = I, V^T V = I and w >= 0 for a decomposition of a, which the
 // decomposition takes by columns. U comes from the right-hand sides e_0 .. e_{m-1} (U^T e_r is
-// row r of U), V from its transformations applied to e_0 .. e_{n-1} (V e_q is column q).
-void expectDecomposes(const Matrix& original) {
+// row r of U), V from its transformations applied to e_0 .. e_{n-1} (V e_q is column q). With
+// chunkRotations 1 every sweep but the last is made again when V is applied.
+void expectDecomposes(const Matrix& original, std::size_t chunkRotations) {
     const std::size_t m = original.rows();
     const std::size_t n = original.cols();
     Matrix columns(n, m);
@@ -30,12 +32,15 @@ void expectDecomposes(const Matrix& original) {
     }
     std::vector<double> w(n);
     RightTransformations right;
+    right.chunkRotations = chunkRotations;
     EXPECT_TRUE(svdDecomposeOnto(columns, w, unitVectors, right));
     Matrix vColumns(n, n);
+    std::vector<std::span<double>> vectors;
     for (std::size_t q = 0; q < n; ++q) {
         vColumns(q, q) = 1.0;
-        applyRightTransformations(columns, right, {vColumns.row(q), n});
+        vectors.emplace_back(vColumns.row(q), n);
     }
+    applyRightTransformations(columns, std::move(right), vectors);
     const auto u = [&](std::size_t r, std::size_t q) { return uRows(r, q); };
     const auto v = [&](std::size_t r, std::size_t q) { return vColumns(q, r); };
     for (std::size_t q = 0; q < n; ++q)
@@ -71,17 +76,20 @@ TEST(SvdDecomposeOnto, ReconstructsFullAndRankDeficientMatrices) {
         for (std::size_t c = 0; c < 6; ++c)
             full(r, c) = std::sin(1.0 + 3.0 * r + 7.0 * c);
     }
-    expectDecomposes(full);
+    for (const std::size_t chunk : {0, 1}) {
+        SCOPED_TRACE(chunk == 0 ? "rotations kept" : "rotations made again");
+        expectDecomposes(full, chunk);
+    }
     Matrix deficient = full;
     for (std::size_t r = 0; r < 7; ++r) {
         deficient(r, 2) = 0.0;                    // a zero column
         deficient(r, 4) = 2.0 * deficient(r, 1);  // a dependent one
     }
-    expectDecomposes(deficient);
+    expectDecomposes(deficient, 1);
     Matrix single(2, 1);
     single(0, 0) = -3.0;
     single(1, 0) = 4.0;
-    expectDecomposes(single);
+    expectDecomposes(single, 1);
 }
 
 // One win: terms 800 and -800, so x0 - x1 = 800 and x0 + x1 = 3800 (the ratings' sum).
