@@ -1,5 +1,5 @@
-// The fast decomposition against the element-by-element one on made-up fields: the same singular
-// values and solutions to round-off.
+// The fast decomposition against the element-by-element one, and the sparse solver against both,
+// on made-up fields: the same singular values and solutions to round-off.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,25 +75,32 @@ TEST_P(FastDecomposition, AgreesWithTheReference) {
         }
     }
 
+    // Both methods' solutions: the reference's, the decomposition's and the sparse solver's.
     SystemDecomposition decomposition;
     ASSERT_EQ(decomposeBothMethods(decomposition, table, ratingDifference), StatusOk);
+    SparseSystem sparseSystem;
+    ASSERT_EQ(sparseSystem.build(table), StatusOk);
     const std::uint32_t n = table.playerCount();
     std::vector<double> bucholzStart(n);
     bucholzStartValues(table, bucholzStart);
-    struct Case {
-        std::size_t system;
-        std::span<const double> start;
-        ScoreFunction f;
-    };
-    for (const Case& c : {Case{PerformanceSystem, table.ratings(), ratingDifference},
-                          Case{BucholzSystem, bucholzStart, scoreFraction}}) {
+    for (const std::size_t which : {PerformanceSystem, BucholzSystem}) {
+        const bool performance = which == PerformanceSystem;
         std::vector<double> reference(n);
         std::vector<double> fast(n);
-        ASSERT_EQ(solveBySvdReference(table, reference, c.start, c.f, SvdCutoff), StatusOk);
-        ASSERT_EQ(decomposition.solve(table, c.system, fast), StatusOk);
+        std::vector<double> sparse(n);
+        ASSERT_EQ(
+            solveBySvdReference(table, reference, performance ? table.ratings() : bucholzStart,
+                                performance ? ratingDifference : scoreFraction, SvdCutoff),
+            StatusOk);
+        ASSERT_EQ(decomposition.solve(table, which, fast), StatusOk);
+        ASSERT_EQ(performance
+                      ? recursivePerformanceSparse(sparseSystem, table, sparse, ratingDifference)
+                      : recursiveBucholzSparse(sparseSystem, table, sparse),
+                  StatusOk);
+        EXPECT_LT(weightedDistance(table, fast, sparse), 1e-12 * weightedNorm(table, fast));
         for (std::uint32_t i = 0; i < n; ++i) {
             if (table.gamesPlayed()[i] == 0) {
-                EXPECT_TRUE(std::isnan(fast[i])) << "player " << i;
+                EXPECT_TRUE(std::isnan(fast[i]) && std::isnan(sparse[i])) << "player " << i;
             } else {
                 EXPECT_LE(std::fabs(fast[i] - reference[i]), 1e-10 * std::fabs(reference[i]))
                     << "player " << i;
