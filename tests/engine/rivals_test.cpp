@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "engine/tie_break.h"
@@ -15,26 +16,12 @@ constexpr double MinusInfinity = -std::numeric_limits<double>::infinity();
 // five times, the most games G = 5; player 7 met 1 twice and 3; player 8 met 2.
 TEST(TrimmedRivalsAverage, DropsTheWorstAndBestEntries) {
     constexpr RoundResult D = ResultDraw;
-    const TournamentTable table =
-        tableOfGames({2000, 2100, 1950, 2230, 2010, 0, 0, 0, 0}, {{0, 1, D},
-                                                                  {0, 2, D},
-                                                                  {0, 3, D},
-                                                                  {0, 4, D},
-                                                                  {5, 6, D},
-                                                                  {5, 6, D},
-                                                                  {5, 6, D},
-                                                                  {5, 6, D},
-                                                                  {5, 6, D},
-                                                                  {7, 1, D},
-                                                                  {7, 1, D},
-                                                                  {7, 3, D},
-                                                                  {8, 2, D}});
-    const struct {
-        std::uint32_t player;
-        int worst;
-        int best;
-        double expected;
-    } rows[] = {
+    std::vector<Game> games = {{0, 1, D}, {0, 2, D}, {0, 3, D}, {0, 4, D},
+                               {7, 1, D}, {7, 1, D}, {7, 3, D}, {8, 2, D}};
+    games.insert(games.end(), 5, {5, 6, D});
+    const TournamentTable table = tableOfGames({2000, 2100, 1950, 2230, 2010, 0, 0, 0, 0}, games);
+    // Player, worst and best dropped, the average.
+    const std::tuple<std::uint32_t, int, int, double> rows[] = {
         // The missed game counts as the worst rival dropped: (1950 + 2010 + 2100) / 3.
         {0, 1, 1, 2020.0},
         {0, 0, 0, 2072.5},
@@ -47,10 +34,9 @@ TEST(TrimmedRivalsAverage, DropsTheWorstAndBestEntries) {
         {0, 3, 3, MinusInfinity},  // more dropped than the rounds
     };
     std::vector<double> out(9);
-    for (const auto& row : rows) {
-        ASSERT_EQ(trimmedRivalsAverage(table, out, table.ratings(), row.worst, row.best), StatusOk);
-        EXPECT_EQ(out[row.player], row.expected)
-            << row.player << " " << row.worst << " " << row.best;
+    for (const auto& [player, worst, best, average] : rows) {
+        ASSERT_EQ(trimmedRivalsAverage(table, out, table.ratings(), worst, best), StatusOk);
+        EXPECT_EQ(out[player], average) << player << " " << worst << " " << best;
     }
 }
 

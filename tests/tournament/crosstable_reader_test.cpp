@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "tournament/status_codes.h"
 #include "tournament/text_file.h"
@@ -22,28 +23,24 @@ int read(TournamentTable& table, const std::string& text, std::string* reason = 
 // The first player's first round cell (fields c, c+1, c+2), against the second player when it
 // names one: his games, game points and total points.
 TEST(CrosstableReader, RoundCellsDecodeToGamesAndPoints) {
-    const struct {
-        const char* cells;
-        int games;
-        double gamePoints;
-        double totalPoints;
-    } rows[] = {{"2;w;1", 1, 1, 1},       {"2;w;0", 1, 0, 0},          {"2;b;x", 1, .5, .5},
-                {"-;-;+", 0, 0, 1},       {"-;-;-", 0, 0, 0},          {"-;-;x", 0, 0, .5},
-                {"-;-;1", 0, 0, 1},       {"2;-;+", 0, 0, 1},          {"2;w;+", 0, 0, 0},
-                {"-;- +;1", 0, 0, 1},     {"2;w 1;0", 1, 1, 1},        {";;", 0, 0, 0},
-                {"-;w;1", 0, 0, 0},       {"-;b;x", 0, 0, 0},          {"3;w;1", 0, 0, 0},
-                {" 2 ;w;1", 1, 1, 1},     {" -5;w;1", 0, 0, 0},        {"99999999999;w;1", 0, 0, 0},
-                {"2;w;\xBD", 1, .5, .5},  {"2;b;\xC2\xBD", 1, .5, .5}, {"-;-;\xC2\xBD", 0, 0, .5},
-                {"2;w;\xBD\xBD", 0, 0, 0}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.cells);
+    const std::tuple<const char*, int, double, double> rows[] = {
+        {"2;w;1", 1, 1, 1},       {"2;w;0", 1, 0, 0},          {"2;b;x", 1, .5, .5},
+        {"-;-;+", 0, 0, 1},       {"-;-;-", 0, 0, 0},          {"-;-;x", 0, 0, .5},
+        {"-;-;1", 0, 0, 1},       {"2;-;+", 0, 0, 1},          {"2;w;+", 0, 0, 0},
+        {"-;- +;1", 0, 0, 1},     {"2;w 1;0", 1, 1, 1},        {";;", 0, 0, 0},
+        {"-;w;1", 0, 0, 0},       {"-;b;x", 0, 0, 0},          {"3;w;1", 0, 0, 0},
+        {" 2 ;w;1", 1, 1, 1},     {" -5;w;1", 0, 0, 0},        {"99999999999;w;1", 0, 0, 0},
+        {"2;w;\xBD", 1, .5, .5},  {"2;b;\xC2\xBD", 1, .5, .5}, {"-;-;\xC2\xBD", 0, 0, .5},
+        {"2;w;\xBD\xBD", 0, 0, 0}};
+    for (const auto& [cells, games, gamePoints, totalPoints] : rows) {
+        SCOPED_TRACE(cells);
         TournamentTable table;
-        ASSERT_EQ(read(table, Top + "1;A;2000;" + row.cells + ";-;-;-\n2;B;1900;-;-;-;-;-;-\n"),
+        ASSERT_EQ(read(table, Top + "1;A;2000;" + cells + ";-;-;-\n2;B;1900;-;-;-;-;-;-\n"),
                   StatusOk);
-        EXPECT_EQ(table.gamesPlayed(0), row.games);
-        EXPECT_EQ(table.gamesAgainst(0, 1), row.games);
-        EXPECT_EQ(table.gamePoints(0), row.gamePoints);
-        EXPECT_EQ(table.totalPoints(0), row.totalPoints);
+        EXPECT_EQ(table.gamesPlayed(0), games);
+        EXPECT_EQ(table.gamesAgainst(0, 1), games);
+        EXPECT_EQ(table.gamePoints(0), gamePoints);
+        EXPECT_EQ(table.totalPoints(0), totalPoints);
     }
 }
 
@@ -95,11 +92,8 @@ TEST(CrosstableReader, UnsuitableFilesAreRefusedWithTheirCodeAndReason) {
     std::string tooMany = Top;
     for (std::uint32_t i = 0; i <= TournamentTable::MaxPlayers; ++i)
         tooMany += "1;A;0\n";
-    const struct {
-        std::string text;
-        int code;
-        std::string reason;
-    } rows[] = {
+    // The text, its code and the reason.
+    const std::tuple<std::string, int, std::string> rows[] = {
         {"", ErrorCannotOpenFile, noHeader},
         {"No.;Name;Rtg; 1.Rd.;;;\n1\n2\n", ErrorCannotOpenFile, noHeader},  // the exact text only
         {"No.;Name;Rtg;1.Rd.;;;\n1;A;2000;-;-;-\n", ErrorCannotOpenFile,
@@ -112,11 +106,11 @@ TEST(CrosstableReader, UnsuitableFilesAreRefusedWithTheirCodeAndReason) {
          "line 2: the header has no Name column"},
         {tooMany, StatusNoMemory, "20001 player lines, more than the 20000 this program reads"},
     };
-    for (const auto& row : rows) {
+    for (const auto& [text, code, expected] : rows) {
         TournamentTable table;
         std::string reason;
-        EXPECT_EQ(read(table, row.text, &reason), row.code) << row.reason;
-        EXPECT_EQ(reason, row.reason);
+        EXPECT_EQ(read(table, text, &reason), code) << expected;
+        EXPECT_EQ(reason, expected);
     }
 }
 
