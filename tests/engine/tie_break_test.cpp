@@ -81,7 +81,8 @@ TEST(RecursivePerformance, SolvesTheTriangleByHandInASingleAndADoubleRound) {
     const TournamentTable doubled = tableOfGames(
         {2000, 1900, 1800}, {{0, 1, W}, {2, 0, L}, {1, 2, D}, {1, 0, L}, {0, 2, W}, {2, 1, D}});
     for (const TournamentTable& table : {triangle(), doubled}) {
-        for (const TieBreakMethod method : {Methods[0], Methods[1]}) {
+        for (const TieBreakMethod method :
+             {MethodRecursivePerformance, MethodRecursivePerformanceSvd}) {
             const std::vector<double> out = values(table, method, ModificationNone);
             EXPECT_NEAR(out[0], Low + 662.0, 1e-9) << method;
             EXPECT_NEAR(out[1], Low, 1e-9) << method;
