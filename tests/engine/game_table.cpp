@@ -8,46 +8,32 @@
 
 namespace tiebreak {
 
-namespace {
-
-RoundResult mirrored(RoundResult result) {
-    return result == ResultWin ? ResultLoss : result == ResultLoss ? ResultWin : result;
-}
-
-void record(TournamentTable& table, const Game& game) {
-    EXPECT_EQ(table.recordRound(game.white, static_cast<std::int32_t>(game.black), game.result),
-              StatusOk);
-    EXPECT_EQ(
-        table.recordRound(game.black, static_cast<std::int32_t>(game.white), mirrored(game.result)),
-        StatusOk);
-}
-
-}  // namespace
-
-TournamentTable tableOfGames(const std::vector<double>& ratings,
-                             std::initializer_list<Game> games) {
+TournamentTable tableOfGames(const std::vector<double>& ratings, const std::vector<Game>& games) {
     TournamentTable table;
     EXPECT_EQ(table.allocate(static_cast<std::uint32_t>(ratings.size())), StatusOk);
     for (std::uint32_t i = 0; i < ratings.size(); ++i)
         table.setRating(i, ratings[i]);
-    for (const Game& game : games)
-        record(table, game);
+    for (const auto& [white, black, result] : games) {
+        const RoundResult mirrored = result == ResultWin    ? ResultLoss
+                                     : result == ResultLoss ? ResultWin
+                                                            : result;
+        EXPECT_EQ(table.recordRound(white, static_cast<std::int32_t>(black), result), StatusOk);
+        EXPECT_EQ(table.recordRound(black, static_cast<std::int32_t>(white), mirrored), StatusOk);
+    }
     return table;
 }
 
 TournamentTable denseField(std::uint32_t n) {
-    TournamentTable table;
-    EXPECT_EQ(table.allocate(n), StatusOk);
-    for (std::uint32_t i = 0; i < n; ++i)
-        table.setRating(i, 1500.0 + 37.0 * ((i * 11) % n));
     constexpr RoundResult Results[] = {ResultWin, ResultDraw, ResultLoss, ResultWin};
+    std::vector<double> ratings;
+    std::vector<Game> games;
     for (std::uint32_t i = 0; i < n; ++i) {
+        ratings.push_back(1500.0 + 37.0 * ((i * 11) % n));
         for (std::uint32_t j = i + 1; j < n; ++j) {
-            if ((i * 7 + j * 3) % 5 == 0) continue;
-            record(table, {i, j, Results[(i * j + i) % 4]});
+            if ((i * 7 + j * 3) % 5 != 0) games.push_back({i, j, Results[(i * j + i) % 4]});
         }
     }
-    return table;
+    return tableOfGames(ratings, games);
 }
 
 TournamentTable readGenerated(const GeneratorOptions& options) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 #include "tools/crosstable_generator.h"
@@ -19,7 +18,7 @@ struct Game {
 
 // A table of ratings.size() players holding the games in both players' lines.
 [[nodiscard]] TournamentTable tableOfGames(const std::vector<double>& ratings,
-                                           std::initializer_list<Game> games);
+                                           const std::vector<Game>& games);
 
 // A deterministic, consistent field of n players in which most pairs met once, with results
 // spread by a simple formula: for cross-checks on more than a handful of players.

@@ -4,8 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
-#include <ostream>
-#include <string>
+#include <tuple>
 #include <vector>
 
 #include "game_table.h"
@@ -13,91 +12,137 @@
 namespace tiebreak {
 namespace {
 
-struct PercentCase {
-    std::string name;
-    double score;
-    std::uint32_t games;
-    double difference;
-};
-
-void PrintTo(const PercentCase& c, std::ostream* os) {
-    *os << c.name;
+// The whole percentage rounded half up: 83.3 % takes entry 83, 87.5 % and 12.5 % take 88 and 13;
+// 0 % is the table's lower end, more points than games its upper end.
+TEST(RatingDifference, ReadsTheConversionTableAtTheRoundedPercentage) {
+    const std::tuple<double, std::uint32_t, double> rows[] = {{2.5, 3, 273.0},  {3.5, 4, 336.0},
+                                                              {0.5, 4, -322.0}, {0.0, 7, -800.0},
+                                                              {6.0, 5, 800.0},  {2.0, 4, 0.0}};
+    for (const auto& [score, games, difference] : rows)
+        EXPECT_EQ(ratingDifference(score, games), difference) << score << "/" << games;
 }
 
-class RatingDifference : public testing::TestWithParam<PercentCase> {};
-
-TEST_P(RatingDifference, ReadsTheConversionTableAtTheRoundedPercentage) {
-    EXPECT_EQ(ratingDifference(GetParam().score, GetParam().games), GetParam().difference);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scores, RatingDifference,
-    testing::Values(PercentCase{"Even", 2.0, 4, 0.0}, PercentCase{"ThreeQuarters", 3.0, 4, 193.0},
-                    PercentCase{"Perfect", 5.0, 5, 800.0}, PercentCase{"Zero", 0.0, 7, -800.0},
-                    PercentCase{"Quarter", 1.0, 4, -193.0},
-                    // 83.33 % uses entry 83; 87.5 % and 12.5 % round up to 88 and 13.
-                    PercentCase{"TwoAndAHalfOfThree", 2.5, 3, 273.0},
-                    PercentCase{"ThreeAndAHalfOfFour", 3.5, 4, 336.0},
-                    PercentCase{"HalfOfFour", 0.5, 4, -322.0},
-                    PercentCase{"MoreThanPlayed", 6.0, 5, 800.0}),
-    [](const testing::TestParamInfo<PercentCase>& c) { return c.param.name; });
-
-// Player 0 beat 1 twice and drew 2; player 3 played nobody.
-TournamentTable doubleMeeting() {
-    return tableOfGames({2000, 1900, 1800, 1700},
-                        {{0, 1, ResultWin}, {1, 0, ResultLoss}, {0, 2, ResultDraw}});
-}
-
-TEST(TieBreakCore, RivalsAverageCountsAnOpponentMetTwiceTwice) {
-    const TournamentTable table = doubleMeeting();
-    const std::vector<double> values = {10.0, 20.0, 50.0, 1000.0};
+// Player 0 beat 1 twice and drew 2; player 3 played nobody. Fractions 2.5/3, 0/2 and 0.5/1 over
+// six games centre on 0.5; percentages 83, 0 and 50 give 273, -800 and 0, centred on
+// (3*273 - 2*800) / 6.
+TEST(TieBreakCore, OneStepOfTheMapByHand) {
+    const TournamentTable table = tableOfGames(
+        {2000, 1900, 1800, 1700}, {{0, 1, ResultWin}, {1, 0, ResultLoss}, {0, 2, ResultDraw}});
     std::vector<double> out(4);
-    ASSERT_EQ(rivalsAverage(table, out, values), StatusOk);
-    EXPECT_EQ(out[0], 30.0);  // (2 * 20 + 50) / 3
+    ASSERT_EQ(rivalsAverage(table, out, std::vector<double>{10, 20, 50, 1000}), StatusOk);
+    EXPECT_EQ(out[0], 30.0);  // (2 * 20 + 50) / 3: an opponent met twice counts twice
     EXPECT_EQ(out[1], 10.0);
-    EXPECT_EQ(out[2], 10.0);
     EXPECT_TRUE(std::isnan(out[3]));
+    ASSERT_EQ(centredScoreTerms(table, out, scoreFraction), StatusOk);
+    EXPECT_NEAR(out[0], 2.5 / 3 - 0.5, 1e-15);
+    EXPECT_EQ(out[1], -0.5);
+    EXPECT_EQ(out[2], 0.0);
+    EXPECT_TRUE(std::isnan(out[3]));
+    ASSERT_EQ(performanceStep(table, out, ratingDifference), StatusOk);  // from the ratings
+    EXPECT_NEAR(out[1], 2000.0 - 800.0 - (3 * 273.0 - 2 * 800.0) / 6, 1e-9);
 }
 
-TEST(TieBreakCore, CentredTermsHaveZeroWeightedSumAndSkipInactivePlayers) {
-    const TournamentTable table = doubleMeeting();
-    std::vector<double> terms(4);
-    ASSERT_EQ(centredScoreTerms(table, terms, scoreFraction), StatusOk);
-    // Fractions 2.5/3, 0/2, 0.5/1 over 6 games: mean (2.5 + 0 + 0.5) / 6 = 0.5.
-    EXPECT_NEAR(terms[0], 2.5 / 3 - 0.5, 1e-15);
-    EXPECT_EQ(terms[1], -0.5);
-    EXPECT_EQ(terms[2], 0.0);
-    EXPECT_TRUE(std::isnan(terms[3]));
-    EXPECT_NEAR(3 * terms[0] + 2 * terms[1] + terms[2], 0.0, 1e-15);
+constexpr TieBreakMethod Methods[] = {MethodRecursivePerformance, MethodRecursivePerformanceSvd,
+                                      MethodRecursiveBucholz, MethodRecursiveBucholzSvd};
+
+// Player 0 beat 1 and 2, who drew: percentages 100, 25, 25 give 800, -193, -193, centred on
+// (2*800 - 4*193) / 6 = 138: terms 662, -331, -331. The equations give x1 = x2 = x0 - 662 and the
+// level keeps the sum of the ratings, 5700: x1 = (5700 - 662) / 3.
+TournamentTable triangle() {
+    return tableOfGames({2000, 1900, 1800},
+                        {{0, 1, ResultWin}, {2, 0, ResultLoss}, {1, 2, ResultDraw}});
+}
+const double Low = (5700.0 - 662.0) / 3.0;
+
+// The method's values with the modification (one worst rival dropped), which must not fail.
+std::vector<double> values(const TournamentTable& table, TieBreakMethod method,
+                           Modification modification) {
+    std::vector<double> out(table.playerCount());
+    EXPECT_GE(computeTieBreak(table, out, ratingDifference, method, modification,
+                              IterationTolerance, IterationLimit, 1, 0),
+              0)
+        << method << " " << modification;
+    return out;
 }
 
-TEST(TieBreakCore, PerformanceStepWithoutValuesStartsFromTheRatings) {
-    const TournamentTable table = doubleMeeting();
-    std::vector<double> fromRatings(4);
-    std::vector<double> explicitly(4);
-    ASSERT_EQ(performanceStep(table, fromRatings, ratingDifference), StatusOk);
-    ASSERT_EQ(performanceStep(table, explicitly, ratingDifference, table.ratings()), StatusOk);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(fromRatings[i], explicitly[i]);
-    // Player 1 lost twice: 0 % gives -800; terms centred on (3*273 - 2*800 + 1*0) / 6 games.
-    const double mean = (3 * 273.0 - 2 * 800.0) / 6;
-    EXPECT_NEAR(fromRatings[1], 2000.0 - 800.0 - mean, 1e-9);
-}
-
-TEST(TieBreakCore, ComputeTieBreakGivesTheMethodsResultAndModifiesIt) {
+// The Bucholz methods score by fraction, in their modification too, whatever function is given.
+TEST(TieBreakCore, ComputeTieBreakModifiesTheMethodsValues) {
     const TournamentTable table = denseField(9);
-    std::vector<double> direct(9);
     std::vector<double> stepped(9);
-    std::vector<double> dispatched(9);
-    const int sweeps = recursiveBucholz(table, direct, IterationTolerance, IterationLimit);
-    ASSERT_GT(sweeps, 1);
-    ASSERT_EQ(performanceStep(table, stepped, scoreFraction, direct), StatusOk);
-    // The Bucholz method scores by fraction, in its modification too, whatever function is given.
-    EXPECT_EQ(
-        computeTieBreak(table, dispatched, ratingDifference, MethodRecursiveBucholz,
-                        ModificationPerformanceStep, IterationTolerance, IterationLimit, 1, 1),
-        sweeps);
-    EXPECT_EQ(dispatched, stepped);
+    ASSERT_EQ(performanceStep(table, stepped, scoreFraction,
+                              values(table, MethodRecursiveBucholz, ModificationNone)),
+              StatusOk);
+    EXPECT_EQ(values(table, MethodRecursiveBucholz, ModificationPerformanceStep), stepped);
+}
+
+// A double round robin counts every meeting twice: every percentage and mean stays the same.
+TEST(RecursivePerformance, SolvesTheTriangleByHandInASingleAndADoubleRound) {
+    constexpr RoundResult W = ResultWin, L = ResultLoss, D = ResultDraw;
+    const TournamentTable doubled = tableOfGames(
+        {2000, 1900, 1800}, {{0, 1, W}, {2, 0, L}, {1, 2, D}, {1, 0, L}, {0, 2, W}, {2, 1, D}});
+    for (const TournamentTable& table : {triangle(), doubled}) {
+        for (const TieBreakMethod method :
+             {MethodRecursivePerformance, MethodRecursivePerformanceSvd}) {
+            const std::vector<double> out = values(table, method, ModificationNone);
+            EXPECT_NEAR(out[0], Low + 662.0, 1e-9) << method;
+            EXPECT_NEAR(out[1], Low, 1e-9) << method;
+            EXPECT_NEAR(out[2], Low, 1e-9) << method;
+        }
+    }
+}
+
+// The triangle with byes and a forfeit, and again with an inactive player put in as player 1:
+// every method gives the triangle's values, and the inactive player none.
+TEST(TieBreakInvariance, ByesForfeitsAndAnInactivePlayerChangeNoValue) {
+    TournamentTable unplayed = triangle();
+    ASSERT_EQ(unplayed.recordRound(0, NoOpponent, ResultUnplayedWin), StatusOk);  // a bye
+    ASSERT_EQ(unplayed.recordRound(1, 2, ResultUnplayedWin), StatusOk);           // a forfeit
+    ASSERT_EQ(unplayed.recordRound(2, 1, ResultUnplayedLoss), StatusOk);
+    ASSERT_EQ(unplayed.recordRound(2, NoOpponent, ResultUnplayedDraw), StatusOk);
+    const TournamentTable inactive = tableOfGames(
+        {2000, 2500, 1900, 1800}, {{0, 2, ResultWin}, {3, 0, ResultLoss}, {2, 3, ResultDraw}});
+    for (const TieBreakMethod method : Methods) {
+        for (const Modification modification : {ModificationNone, ModificationRivalsAverage}) {
+            const std::vector<double> expected = values(triangle(), method, modification);
+            EXPECT_EQ(values(unplayed, method, modification), expected) << method;
+            const std::vector<double> with = values(inactive, method, modification);
+            EXPECT_FALSE(std::isfinite(with[1])) << method;
+            EXPECT_EQ((std::vector<double>{with[0], with[2], with[3]}), expected) << method;
+        }
+    }
+}
+
+// Nobody played: every method with every modification answers, with no value for anyone.
+TEST(TieBreakInvariance, NoActivePlayerGivesNoValue) {
+    const TournamentTable table = tableOfGames({2000, 1900}, {});
+    for (const TieBreakMethod method : Methods) {
+        for (int modification = ModificationPerformanceStep;
+             modification <= ModificationCappedToRivalsAverage; ++modification) {
+            const auto out = values(table, method, static_cast<Modification>(modification));
+            EXPECT_FALSE(std::isfinite(out[0]) || std::isfinite(out[1])) << modification;
+        }
+    }
+}
+
+TEST(FixedPointIteration, ConvergenceIsStrictlyBelowTheSquaredTolerance) {
+    const TournamentTable table = tableOfGames({0, 0, 0}, {{0, 1, ResultDraw}});
+    // One game each: a change of 0.5 gives 0.25, the square of the tolerance 0.5. Player 2 is
+    // inactive and his change does not count.
+    const std::vector<double> previous = {0.0, 0.0, 0.0};
+    EXPECT_FALSE(hasConverged(table, std::vector<double>{0.5, 0.0, 9.0}, previous, 0.5));
+    EXPECT_TRUE(hasConverged(table, std::vector<double>{0.5, 0.0, 9.0}, previous, 0.5000001));
+}
+
+TEST(RecursiveBucholz, StartsFromScoresProjectedOntoTheMostGames) {
+    // Player 0: 1.5 of 2 games; player 1 played the most, 3, and scored 1; player 4 none.
+    const TournamentTable table =
+        tableOfGames({0, 0, 0, 0, 0},
+                     {{0, 1, ResultWin}, {0, 2, ResultDraw}, {1, 2, ResultWin}, {3, 1, ResultWin}});
+    std::vector<double> start(5);
+    bucholzStartValues(table, start);
+    EXPECT_EQ(start[0], 2.25);
+    EXPECT_EQ(start[1], 1.0);
+    EXPECT_TRUE(std::isnan(start[4]));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "tests/support/temp_files.h"
 #include "tournament/leading_number.h"
@@ -15,9 +17,9 @@ namespace {
 
 const std::string TrfDir = std::string(RPT_TEST_DATA_DIR) + "/trf/";
 
-// Every player's total points must equal the points column (81-84) of his record: that checks
-// each result letter's points, and the counts below check which of them are games.
-void expectPointsMatchRecords(const TournamentTable& table, const std::string& path) {
+// Every player's total points equal the points column (81-84) of his record, which checks each
+// result letter's points, and every game is in both players' lines.
+void expectConsistentWithRecords(const TournamentTable& table, const std::string& path) {
     std::string text;
     ASSERT_EQ(readWholeFile(path, text), StatusOk);
     for (std::string_view line : splitLines(text)) {
@@ -26,147 +28,84 @@ void expectPointsMatchRecords(const TournamentTable& table, const std::string& p
         EXPECT_EQ(table.totalPoints(player), leadingDouble(line.substr(80, 4)))
             << "start number " << player + 1;
     }
+    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
+        for (std::uint32_t j = 0; j < table.playerCount(); ++j)
+            EXPECT_EQ(table.gamesAgainst(i, j), table.gamesAgainst(j, i)) << i << " " << j;
+    }
 }
 
-void expectSymmetric(const TournamentTable& table) {
-    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
-        for (std::uint32_t j = 0; j < table.playerCount(); ++j) {
-            EXPECT_EQ(table.gamesAgainst(i, j), table.gamesAgainst(j, i)) << i << " " << j;
+TEST(TrfReader, RealFilesScoreAsTheirRecordsSay) {
+    // Players whose byes, forfeits and unplayed rounds are no games: games and game points.
+    const std::tuple<std::string, std::uint32_t, int, double> players[] = {
+        {"held_swiss_9.trf", 8, 6, 1.5},   // Jessica: "H", a forfeit loss and a "U" bye
+        {"held_swiss_9.trf", 11, 5, 1.0},  // Nick: "U", a forfeit win and two "Z"
+        // O'Connor: two byes with a blank opponent, colour "-" and no result code, worth a point
+        // that only his score of 2.5 holds.
+        {"ireland-bunratty-2011-masters-34p-6r.trf", 15, 4, 1.5},
+    };
+    for (const auto& file : std::filesystem::directory_iterator(TrfDir)) {
+        if (file.path().extension() != ".trf") continue;
+        SCOPED_TRACE(file.path().filename());
+        TournamentTable table;
+        ASSERT_EQ(readTournament(table, file.path().string(), 1400), StatusOk);
+        expectConsistentWithRecords(table, file.path().string());
+        for (const auto& [name, player, games, gamePoints] : players) {
+            if (name != file.path().filename()) continue;
+            EXPECT_EQ(table.gamesPlayed(player), games) << player;
+            EXPECT_EQ(table.gamePoints(player), gamePoints) << player;
         }
     }
 }
 
-TEST(TrfReader, SwissWithByesAndForfeits) {
-    TournamentTable table;
-    const std::string path = TrfDir + "held_swiss_9.trf";
-    ASSERT_EQ(readTournament(table, path, 1400), StatusOk);
-    ASSERT_EQ(table.playerCount(), 16u);
-    EXPECT_EQ(table.maxGamesPlayed(), 9u);
-    expectPointsMatchRecords(table, path);
-    expectSymmetric(table);
-    // David (4): a half-point bye "H" in round 2.
-    EXPECT_EQ(table.gamesPlayed(3), 8);
-    EXPECT_EQ(table.gamePoints(3), 5.5);
-    // Jessica (9): "H", a forfeit loss and a "U" bye; six games worth 1.5.
-    EXPECT_EQ(table.gamesPlayed(8), 6);
-    EXPECT_EQ(table.gamePoints(8), 1.5);
-    EXPECT_EQ(table.gamesAgainst(8, 10), 0);  // the forfeit against Maria (11) is no game
-    // Nick (12): "U", a forfeit win and two "Z"; five games worth 1.
-    EXPECT_EQ(table.gamesPlayed(11), 5);
-    EXPECT_EQ(table.gamePoints(11), 1.0);
-}
-
-// A TRF text read from a file through the runs' entry point; reason gets the refusal's reason.
+// A TRF text read from a file; reason gets the refusal's reason.
 int readFrom(TournamentTable& table, const std::string& text, std::string* reason = nullptr) {
     const TempDir dir;
     writeText(dir.file("t.trf"), text);
     return readTournament(table, dir.file("t.trf"), 1400, reason);
 }
 
-// A player record with the given start number, name, rating and round blocks.
+// A player record with the given start number, name, rating and round blocks, without a score.
 std::string record(int start, const std::string& name, const std::string& rating,
                    const std::string& rounds) {
     std::string line = "001 " + std::string(4 - std::to_string(start).size(), ' ') +
                        std::to_string(start) + " m    " + name;
     line.resize(48, ' ');
-    line += rating + " NOR           0 1990/01/01       1   ";  // no score: the rounds count
+    line += rating + " NOR           0 1990/01/01       1   ";
     line.resize(91, ' ');
     return line + rounds;
 }
 
-TEST(TrfReader, RecordsInAnyOrderWithUnratedAndShortBlocks) {
+// Records out of order after a byte-order mark, start number 3 missing (a withdrawn player's
+// record deleted), unrated players, short round blocks and CRLF line ends.
+TEST(TrfReader, RecordsInAnyOrderWithGapsAndPointsWithoutGames) {
+    // Alyx: a win, a half-point bye, an unrated win and a bye without a result code that only
+    // her score of 3.5 counts.
+    std::string alyx = record(1, "Alyx", "2100", "   2 w 1     0 - H     4 b W     0 -");
+    alyx.replace(80, 4, " 3.5");
+    // Bruno: a loss; "=" and "1" against no opponent are half and full points without a game.
+    const std::string bruno = record(2, "Bruno", "    ", "   1 b 0     0 - =     0 - 1");
+    // Dora: a full-point bye and an unrated loss.
+    const std::string dora = record(4, "Dora", "0000", "   0 - F     1 w L");
     TournamentTable table;
-    const std::string text = "012 Test\r\n" + record(2, "Bruno", "    ", "   1 b 0     3 w D") +
-                             "\r\n" + record(1, "Alyx", "2100", "   2 w 1     0 - H     3 b W  ") +
-                             "\r\n" + record(3, "Carla", "0000", "   0 - F     2 b D     1 w L") +
-                             "\r\nXXR 3\r\n";
-    ASSERT_EQ(readFrom(table, text), StatusOk);
-    ASSERT_EQ(table.playerCount(), 3u);
-    EXPECT_EQ(table.name(0), "Alyx");
-    EXPECT_EQ(table.rating(1), 1400.0);
-    EXPECT_EQ(table.rating(2), 1400.0);
-    // Alyx: a win, a half-point bye, an unrated win; Carla: a full-point bye and two unrated games.
-    EXPECT_EQ(table.gamesPlayed(0), 2);
-    EXPECT_EQ(table.totalPoints(0), 2.5);
-    EXPECT_EQ(table.gamesPlayed(2), 2);
-    EXPECT_EQ(table.totalPoints(2), 1.5);
-    EXPECT_EQ(table.gamesAgainst(1, 2), 1);
-}
-
-TEST(TrfReader, RealFilesScoreAsTheirRecordsSay) {
-    for (const char* name : {"karl-mala-2005-frankfurt-swiss-284p-7r.trf",
-                             "lichess-swiss-2020-05-10-bullet-112p-20r.trf",
-                             "ireland-lcu-armstrong-cup-2010-11-team-league-160p-11r.trf",
-                             "ireland-bunratty-2011-masters-34p-6r.trf"}) {
-        SCOPED_TRACE(name);
-        TournamentTable table;
-        ASSERT_EQ(readTournament(table, TrfDir + name, 1400), StatusOk);
-        expectPointsMatchRecords(table, TrfDir + name);
-        expectSymmetric(table);
-    }
-    // Bunratty, O'Connor (16): two byes with a blank opponent, colour "-" and no result code,
-    // worth a point between them that only his score of 2.5 holds.
-    TournamentTable table;
-    ASSERT_EQ(readTournament(table, TrfDir + "ireland-bunratty-2011-masters-34p-6r.trf", 1400),
+    ASSERT_EQ(readFrom(table, "\xEF\xBB\xBF" + dora + "\r\n" + alyx + "\r\n" + bruno + "\r\nXXR 3"),
               StatusOk);
-    EXPECT_EQ(table.gamesPlayed(15), 4);
-    EXPECT_EQ(table.gamePoints(15), 1.5);
-    EXPECT_EQ(table.totalPoints(15), 2.5);
-}
-
-// Columns are characters: in a UTF-8 file "Hülleman" takes 8 columns and 9 bytes, in a Latin-1
-// file 8 columns and 8 bytes; either way his game against Alyx is found.
-TEST(TrfReader, ColumnsCountCharactersInUtf8AndBytesOtherwise) {
-    for (const std::string& name : {std::string("H\xC3\xBClleman"), std::string("H\xFClleman")}) {
-        std::string hulleman = record(2, "Hulleman", "2100", "   1 b 0  ");
-        hulleman.replace(hulleman.find("Hulleman"), 8, name);
-        const std::string text = record(1, "Alyx", "2000", "   2 w 1") + "\n" + hulleman + "\n";
-        TournamentTable table;
-        ASSERT_EQ(readFrom(table, text), StatusOk) << name;
-        EXPECT_EQ(table.name(1), name);
-        EXPECT_EQ(table.rating(1), 2100.0);
-        EXPECT_EQ(table.gamesPlayed(1), 1) << name;
-        EXPECT_EQ(table.gamesAgainst(1, 0), 1) << name;
+    ASSERT_EQ(table.playerCount(), 3u);
+    EXPECT_EQ(table.name(2), "Dora");
+    EXPECT_EQ(table.gamesAgainst(2, 0), 1);
+    const double expected[3][4] = {{2100, 2, 2, 3.5}, {1400, 1, 0, 1.5}, {1400, 1, 0, 1}};
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(table.rating(i), expected[i][0]) << i;
+        EXPECT_EQ(table.gamesPlayed(i), expected[i][1]) << i;
+        EXPECT_EQ(table.gamePoints(i), expected[i][2]) << i;
+        EXPECT_EQ(table.totalPoints(i), expected[i][3]) << i;
     }
 }
 
-TEST(TrfReader, ScoreOfTheRecordAndPointsWithoutAnOpponent) {
-    // Alyx's score counts a bye that no result code shows; Carla's "=" and "1" against no
-    // opponent are half and full points without a game.
-    std::string alyx = record(1, "Alyx", "2000", "   3 w 1     0 -    ");
-    alyx.replace(80, 4, " 2.0");
-    const std::string text = alyx + "\n" + record(2, "Bruno", "2000", "   0 - =     0 - 1") + "\n" +
-                             record(3, "Carla", "2000", "   1 b 0") + "\n";
-    TournamentTable table;
-    ASSERT_EQ(readFrom(table, text), StatusOk);
-    EXPECT_EQ(table.gamePoints(0), 1.0);
-    EXPECT_EQ(table.totalPoints(0), 2.0);
-    EXPECT_EQ(table.gamesPlayed(1), 0);
-    EXPECT_EQ(table.gamePoints(1), 0.0);
-    EXPECT_EQ(table.totalPoints(1), 1.5);
-
-    // A score below the points of the games played is refused.
-    alyx.replace(80, 4, " 0.5");
-    std::string reason;
-    TournamentTable refused;
-    EXPECT_EQ(readFrom(refused, "012 Open\n" + alyx + "\n" + record(3, "Carla", "2000", "   1 b 0"),
-                       &reason),
-              ErrorCannotOpenFile);
-    EXPECT_EQ(reason, "line 2: the score 0.5 is below the 1.0 points of the games played");
-}
-
-// A withdrawn player's record deleted leaves a gap in the start numbers: the file is read while
-// no round refers to the missing number.
-TEST(TrfReader, StartNumbersWithGaps) {
+TEST(TrfReader, RefusesWithTheLineAndWhy) {
     const std::string one = record(1, "A", "2000", "   4 w 1") + "\n";
     const std::string four = record(4, "D", "2000", "   1 b 0") + "\n";
-    TournamentTable table;
-    ASSERT_EQ(readFrom(table, "\xEF\xBB\xBF" + four + one), StatusOk);  // a byte-order mark too
-    ASSERT_EQ(table.playerCount(), 2u);
-    EXPECT_EQ(table.name(1), "D");
-    EXPECT_EQ(table.gamesAgainst(0, 1), 1);
-    EXPECT_EQ(table.gamesAgainst(1, 0), 1);
-
+    std::string low = one;
+    low.replace(80, 4, " 0.5");
     const std::pair<std::string, std::string> refusals[] = {
         {one + four + record(2, "B", "2000", "   0 - H     3 b 1") + "\n",
          "line 3: round 2 refers to start number 3, which no player record has"},
@@ -174,12 +113,30 @@ TEST(TrfReader, StartNumbersWithGaps) {
          "line 3: start number 1 was given before, on line 1"},
         {one + "001 xxxx m    B\n", "line 2: no start number in columns 5-8"},
         {"012 Open\n042 2026\nXXR 9\n", "no player record (lines beginning \"001\")"},
+        {"012 Open\n" + low + four,
+         "line 2: the score 0.5 is below the 1.0 points of the games played"},
     };
     for (const auto& [text, expected] : refusals) {
-        TournamentTable refused;
+        TournamentTable table;
         std::string reason;
-        EXPECT_EQ(readFrom(refused, text, &reason), ErrorCannotOpenFile) << text;
+        EXPECT_EQ(readFrom(table, text, &reason), ErrorCannotOpenFile) << text;
         EXPECT_EQ(reason, expected);
+    }
+}
+
+// Columns are characters: in a UTF-8 file "Hülleman" takes 8 columns and 9 bytes, in a Latin-1
+// file 8 columns and 8 bytes; either way his rating and his game against Alyx are found.
+TEST(TrfReader, ColumnsCountCharactersInUtf8AndBytesOtherwise) {
+    for (const std::string name : {"H\xC3\xBClleman", "H\xFClleman"}) {
+        std::string hulleman = record(2, "Hulleman", "2100", "   1 b 0  ");
+        hulleman.replace(hulleman.find("Hulleman"), 8, name);
+        TournamentTable table;
+        ASSERT_EQ(readFrom(table, record(1, "Alyx", "2000", "   2 w 1") + "\n" + hulleman + "\n"),
+                  StatusOk)
+            << name;
+        EXPECT_EQ(table.name(1), name);
+        EXPECT_EQ(table.rating(1), 2100.0);
+        EXPECT_EQ(table.gamesAgainst(1, 0), 1) << name;
     }
 }
 
