@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <thread>
 
@@ -52,9 +53,9 @@ void forEachPiece(std::size_t first, std::size_t last, std::size_t work, const B
 }
 
 // Calls body(piece) for piece = 0 .. pieces - 1, sharing them among the workers when `work` pays
-// for waking the pool's threads. For sums gathered piece by piece and added in piece order: the
-// pieces do not depend on the number of workers, so neither do the sums' bits. body must not
-// throw.
+// for waking the pool's threads: each worker takes the next piece left, so a worker the system
+// holds back takes fewer. For sums gathered piece by piece and added in piece order: the pieces
+// do not depend on the number of workers, so neither do the sums' bits. body must not throw.
 template <typename Body>
 void forEachFixedPiece(std::size_t pieces, std::size_t work, const Body& body) {
     constexpr std::size_t MinParallelWork = std::size_t{1} << 16;
@@ -63,13 +64,14 @@ void forEachFixedPiece(std::size_t pieces, std::size_t work, const Body& body) {
                                : std::min({std::size_t{workerCount()}, pieces, 1 + poolThreads()});
     struct Share {
         std::size_t pieces;
-        std::size_t workers;
+        mutable std::atomic<std::size_t> next;  // the next piece no worker has taken
         const Body* body;
     };
-    const Share share{pieces, workers, &body};
-    const auto worker = [](const void* context, std::size_t w) {
+    const Share share{pieces, {0}, &body};
+    const auto worker = [](const void* context, std::size_t) {
         const Share& s = *static_cast<const Share*>(context);
-        for (std::size_t piece = w; piece < s.pieces; piece += s.workers)
+        for (std::size_t piece = s.next.fetch_add(1, std::memory_order_relaxed); piece < s.pieces;
+             piece = s.next.fetch_add(1, std::memory_order_relaxed))
             (*s.body)(piece);
     };
     if (workers <= 1 || !runPieces(workers, worker, &share)) {

@@ -68,22 +68,17 @@ double reduceToBidiagonal(Matrix& columns, std::span<double> w, std::span<double
             double* sums = pieceSums.data() + piece * m;
             std::fill(sums + l, sums + m, 0.0);
             forEachRowGroup(begin, end, [&](std::size_t first, std::size_t count) {
-                if (rowUpdatePending) {
-                    for (std::size_t j = first; j < first + count; ++j)
-                        addMultiple(columns.row(j) + i, rowVector[j], dots.data() + i, m - i);
+                double* rows = columns.row(first) + i;
+                std::array<double, DotGroup> factors{};
+                if (rowUpdatePending || reflectColumn) {
+                    updateAndDot(column + i, rowUpdatePending ? dots.data() + i : nullptr,
+                                 rowVector.data() + first, rows, m, count, m - i, factors.data());
                 }
-                if (reflectColumn) {
-                    std::array<double, DotGroup> factors{};
-                    stridedDotProducts(column + i, columns.row(first) + i, m, count, m - i,
-                                       factors.data());
-                    for (std::size_t t = 0; t < count; ++t)
-                        addMultiple(columns.row(first + t) + i, factors[t] / h, column + i, m - i);
-                }
-                if (reflectRow) {
-                    for (std::size_t j = first; j < first + count; ++j) {
-                        const double* row = columns.row(j);
-                        addMultiple(sums + l, row[i], row + l, m - l);
-                    }
+                for (double& factor : factors)
+                    factor = reflectColumn ? factor / h : 0.0;
+                if (reflectColumn || reflectRow) {
+                    updateAndGather(column + i, factors.data(), rows, m, count, m - i,
+                                    reflectRow ? sums + i : nullptr);
                 }
             });
         });
