@@ -28,7 +28,6 @@ constexpr const char* SparseLabel = "Error between recursive method and sparse s
 constexpr const char* SvdFailureText = "SVD FAILURE\t";
 constexpr const char* NotConvergedLine =
     "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
-constexpr const char* SparseLimitLine = "Sparse solver: stopped at its iteration limit\n";
 constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <span>
+#include <string>
 
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
@@ -25,9 +27,9 @@ constexpr const char* SlotLogLines[MethodSlotCount] = {
     "\nNumber of iterations of Recursive Bucholz: ",
     "\nSingular value decomposition for Recursive Bucholz succesful\n"};
 
-constexpr const char* SlotSkippedLines[MethodSlotCount] = {
-    "", "\nSingular value decomposition for Recursive Performance skipped for size\n", "",
-    "\nSingular value decomposition for Recursive Bucholz skipped for size\n"};
+constexpr const char* SlotSparseLines[MethodSlotCount] = {
+    "", "\nSparse solver for Recursive Performance successful\n", "",
+    "\nSparse solver for Recursive Bucholz successful\n"};
 
 constexpr std::string_view SlotPhases[MethodSlotCount] = {
     PhaseIteratingPerformance, PhaseCrossCheck, PhaseIteratingBucholz, PhaseCrossCheck};
@@ -79,6 +81,27 @@ void normalise(SimpleRunOptions& options) {
     }
 }
 
+// The decomposition slots of a field above the decomposition's size limit: both are solved on
+// one sparse system, built when the first of them needs it.
+class SparseSlots {
+public:
+    // The slot's direct solution into out: StatusOk, StatusNotConverged (the solver stopped at
+    // its iteration limit), StatusNoMemory or StatusInvalidArgument.
+    int solve(const TournamentTable& table, int slot, std::span<double> out) {
+        if (!built_) {
+            if (const int built = system_.build(table); failed(built)) return built;
+            built_ = true;
+        }
+        return isPerformanceSlot(slot)
+                   ? recursivePerformanceSparse(system_, table, out, ratingDifference)
+                   : recursiveBucholzSparse(system_, table, out);
+    }
+
+private:
+    SparseSystem system_;
+    bool built_ = false;
+};
+
 // A grid entry of n values, or none when memory runs out.
 std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
     return guardMemory(nullptr, [n] { return std::make_unique<std::vector<double>>(n); });
@@ -88,8 +111,10 @@ std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
 // code that stopped it (ErrorNoMemory, or the engine's refusal of a variant it does not know);
 // the columns not computed stay empty and the run goes on.
 int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, ResultGrid& grid,
-                 std::vector<double>& work, std::ostream& log, const PhaseReport& progress) {
+                 std::array<bool, MethodSlotCount>& sparse, std::vector<double>& work,
+                 std::ostream& log, const PhaseReport& progress) {
     const std::size_t n = table.playerCount();
+    SparseSlots sparseSlots;
     for (int slot = 0; slot < MethodSlotCount; ++slot) {
         const int mask = options.methodVariants[slot];
         if (mask == 0) continue;
@@ -100,19 +125,21 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
         grid[slot][0] = newEntry(n);
         if (!grid[slot][0]) return ErrorNoMemory;
         std::vector<double>& values = *grid[slot][0];
-        const int result =
-            computeTieBreak(table, values, scoreFunction, SlotMethods[slot], ModificationNone,
-                            IterationTolerance, IterationLimit, 1, 0);
-        if (result == StatusTooLarge) {  // the decomposition's column stays empty
-            grid[slot][0].reset();
-            log << SlotSkippedLines[slot] << std::flush;
-            continue;
+        int result = computeTieBreak(table, values, scoreFunction, SlotMethods[slot],
+                                     ModificationNone, IterationTolerance, IterationLimit, 1, 0);
+        // Above the decomposition's size limit the sparse solver gives the same solution.
+        if (result == StatusTooLarge) {
+            sparse[slot] = true;
+            result = sparseSlots.solve(table, slot, values);
         }
         if (failed(result)) {
             grid[slot][0].reset();
             return runCodeOf(result);
         }
-        if (!isIterativeSlot(slot) && result == StatusNotConverged) {
+        if (sparse[slot]) {
+            log << (result == StatusNotConverged ? "\n" + std::string(SparseLimitLine)
+                                                 : std::string(SlotSparseLines[slot]));
+        } else if (!isIterativeSlot(slot) && result == StatusNotConverged) {
             // Solved all the same, maybe inexactly.
             std::fputs("SVD FAILURE\t", stdout);
             std::fflush(stdout);
@@ -142,13 +169,16 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
     return 0;
 }
 
-void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid, int iterative,
+void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid,
+                           const std::array<bool, MethodSlotCount>& sparse, int iterative,
                            const char* heading, std::vector<double>& work, std::ostream& log) {
     const auto& a = grid[iterative][0];
     const auto& b = grid[iterative + 1][0];
     if (!a || !b) return;
     work = *a;
-    log << heading << "Error between recursive method and SVD decomposition: "
+    log << heading
+        << (sparse[iterative + 1] ? "Error between recursive method and sparse solver: "
+                                  : "Error between recursive method and SVD decomposition: ")
         << general(differenceMeasure(table, work, *b), 17) << '\n'
         << std::flush;
 }
@@ -201,16 +231,17 @@ int runSimple(const std::string& inputPath, const std::string& outputPath, Simpl
         return ErrorNoMemory;
     }
     ResultGrid grid;
+    std::array<bool, MethodSlotCount> sparse{};  // the slots the sparse solver filled
     log << "\nExecuting methods...\n" << std::flush;
-    const int computed = computeSlots(table, options, grid, work, log, progress);
+    const int computed = computeSlots(table, options, grid, sparse, work, log, progress);
     enterPhase(progress, PhaseWriting);
     log << "\nOutput file: " << outputPath << '\n' << std::flush;
     int reported = writeSimpleReport(outputPath, table, grid, options);
     // A table that cannot be created is the folder's fault, not the input's.
     if (reported == ErrorCannotOpenFile && outputPath != "-screen")
         reported = ErrorCannotWriteFolder;
-    logSolutionDifference(table, grid, 0, "\nRecursive Performance:\n", work, log);
-    logSolutionDifference(table, grid, 2, "\nRecursive Bucholz:\n", work, log);
+    logSolutionDifference(table, grid, sparse, 0, "\nRecursive Performance:\n", work, log);
+    logSolutionDifference(table, grid, sparse, 2, "\nRecursive Bucholz:\n", work, log);
     logContestantLists(log, table);
     log << '\n' << std::flush;
     return reported != 0 ? reported : computed;

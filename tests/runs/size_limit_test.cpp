@@ -16,7 +16,7 @@ namespace tiebreak {
 namespace {
 
 // One player with games more than the decomposition takes: the advanced run checks both methods
-// with the sparse solver instead; the simple run leaves its decomposition columns empty.
+// with the sparse solver instead, and so does the simple run.
 class SizeLimit : public RunFixture {
 protected:
     SizeLimit() {
@@ -60,20 +60,33 @@ TEST_F(SizeLimit, AdvancedRunChecksWithTheSparseSolver) {
     EXPECT_EQ(count(readBytes("big_open.csv"), "\n"), MaxDecompositionPlayers + 2u);
 }
 
-TEST_F(SizeLimit, SimpleRunLeavesTheDecompositionColumnsEmpty) {
-    SimpleRunOptions options = simpleRunOptions(SimpleSortingPerformance, 1400);
-    options.methodVariants = {1, 1, 0, 1};
+// Both decomposition slots are filled from one sparse system, and each agrees with its
+// iterative column to the table's four decimals.
+TEST_F(SizeLimit, SimpleRunSolvesTheDecompositionSlotsWithTheSparseSolver) {
+    SimpleRunOptions options = simpleRunOptions(SimpleSortingNone, 1400);
+    options.methodVariants = {1, 1, 1, 1};
     EXPECT_EQ(runSimple(Input, "results.txt", options, log), 0);
-    EXPECT_EQ(count(log.str(),
-                    "\nSingular value decomposition for Recursive Performance skipped "
-                    "for size\n"),
-              1u);
-    EXPECT_EQ(count(log.str(),
-                    "\nSingular value decomposition for Recursive Bucholz skipped "
-                    "for size\n"),
-              1u);
-    EXPECT_EQ(count(log.str(), "Error between recursive method and SVD decomposition"), 0u);
-    EXPECT_EQ(count(readBytes("results.txt"), "\n"), MaxDecompositionPlayers + 2u);
+    EXPECT_EQ(count(log.str(), "\nSparse solver for Recursive Performance successful\n"), 1u);
+    EXPECT_EQ(count(log.str(), "\nSparse solver for Recursive Bucholz successful\n"), 1u);
+    EXPECT_EQ(count(log.str(), "\nError between recursive method and sparse solver: "), 2u);
+    EXPECT_EQ(count(log.str(), "decomposition"), 0u);
+    std::istringstream table(readBytes("results.txt"));
+    std::string line;
+    std::getline(table, line);  // the headings: RP, RP*, RB, RB*
+    std::size_t players = 0;
+    while (std::getline(table, line)) {
+        ++players;
+        double v[4];  // the last four fields
+        for (double& value : v) {
+            const auto at = line.rfind(';');
+            ASSERT_NE(at, std::string::npos) << line;
+            value = std::stod(line.substr(at + 1));
+            line.erase(at);
+        }
+        EXPECT_NEAR(v[3], v[2], 2e-4) << line;
+        EXPECT_NEAR(v[1], v[0], 2e-4) << line;
+    }
+    EXPECT_EQ(players, MaxDecompositionPlayers + 1u);
 }
 
 }  // namespace
