@@ -1,14 +1,14 @@
 #include "runs/simple_run.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 #include <span>
 #include <string>
 
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
+#include "runs/error_messages.h"
 #include "runs/run_log.h"
+#include "runs/spreadsheet.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"
@@ -185,7 +185,7 @@ void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid,
 
 }  // namespace
 
-SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noexcept {
+SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) {
     SimpleRunOptions options;
     options.methodVariants = {5, 0, 0, 0};
     options.sortRows = sorting == SimpleSortingNone ? 2 : 1;
@@ -197,54 +197,59 @@ SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noex
     options.eloForUnrated = eloForUnrated;
     options.dropWorst = 1;
     options.dropBest = 0;
+    options.beep = 1;
     return options;
 }
 
-int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
-              const std::string& logPath) {
-    if (logPath.empty()) return runSimple(inputPath, outputPath, options, std::cout);
-    // A log file that cannot be opened loses its lines: the stream stays failed.
-    std::ofstream log(logPath, std::ios::app);
-    return runSimple(inputPath, outputPath, options, log);
-}
-
-int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
-              std::ostream& log, const PhaseReport& progress, std::string* readReason) {
+RunOutcome runSimple(Notices& notices, FileOpener& opener, const SimpleRunOptions& given,
+                     std::ostream& log) {
     TournamentTable table;
-    enterPhase(progress, PhaseReading);
+    enterPhase(given.progress, PhaseReading);
     std::string reason;
-    if (const int read = readTournament(table, inputPath, options.eloForUnrated, &reason);
+    if (const int read = readTournament(table, given.inputPath, given.eloForUnrated, &reason);
         read != 0) {
         log << "Unsuitable input file\n";
         if (!reason.empty()) log << reason << '\n';
         log << std::flush;
-        if (readReason != nullptr) *readReason = std::move(reason);
-        return read;
+        showErrorMessage(notices, read, given.inputPath, reason);
+        return RunFailed;
     }
-    log << "Input file: " << inputPath << '\n' << std::flush;
+    log << "Input file: " << given.inputPath << '\n' << std::flush;
+    SimpleRunOptions options = given;
     normalise(options);
     std::vector<double> work;
     if (failed(guardMemory(ErrorNoMemory, [&] {
             work.resize(table.playerCount());
             return 0;
         }))) {
-        return ErrorNoMemory;
+        showErrorMessage(notices, ErrorNoMemory, options.inputPath);
+        return RunFailed;
     }
     ResultGrid grid;
     std::array<bool, MethodSlotCount> sparse{};  // the slots the sparse solver filled
     log << "\nExecuting methods...\n" << std::flush;
-    const int computed = computeSlots(table, options, grid, sparse, work, log, progress);
-    enterPhase(progress, PhaseWriting);
-    log << "\nOutput file: " << outputPath << '\n' << std::flush;
-    int reported = writeSimpleReport(outputPath, table, grid, options);
+    const int computed = computeSlots(table, options, grid, sparse, work, log, options.progress);
+    enterPhase(options.progress, PhaseWriting);
+    log << "\nOutput file: " << options.intermediatePath << '\n' << std::flush;
+    int reported = writeSimpleReport(options.intermediatePath, table, grid, options);
     // A table that cannot be created is the folder's fault, not the input's.
-    if (reported == ErrorCannotOpenFile && outputPath != "-screen")
-        reported = ErrorCannotWriteFolder;
+    if (reported == ErrorCannotOpenFile) reported = ErrorCannotWriteFolder;
     logSolutionDifference(table, grid, sparse, 0, "\nRecursive Performance:\n", work, log);
     logSolutionDifference(table, grid, sparse, 2, "\nRecursive Bucholz:\n", work, log);
     logContestantLists(log, table);
     log << '\n' << std::flush;
-    return reported != 0 ? reported : computed;
+    if (const int ran = reported != 0 ? reported : computed; ran != 0) {
+        showErrorMessage(
+            notices, ran,
+            ran == ErrorCannotWriteFolder ? folderOf(options.intermediatePath) : options.inputPath);
+        return RunFailed;
+    }
+    if (std::string name; const int delivered = deliverResults(options, notices, log, name)) {
+        showErrorMessage(notices, delivered, name);
+        return RunFailed;
+    }
+    finishRun(options, notices, opener);
+    return RunFinished;
 }
 
 }  // namespace tiebreak

@@ -52,15 +52,16 @@ TEST(CommandLine, RowsInOrderAndTheUnusedRest) {
                                 "exact", "cross.txt"},
                                options, out, out),
               std::nullopt);
-    EXPECT_TRUE(options.exactSolution);
-    EXPECT_EQ(options.crosstable, "cross.txt");
-    EXPECT_EQ(options.method,
+    EXPECT_TRUE(options.run.exactSolution);
+    EXPECT_EQ(options.run.inputPath, "cross.txt");
+    EXPECT_EQ(options.run.method,
               (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
                                   MethodRecursiveBucholz, RowUnused}));
-    EXPECT_EQ(options.modification, (std::array<int, 4>{ModificationRivalsAverage, ModificationNone,
-                                                        ModificationNone, RowUnused}));
-    EXPECT_EQ(options.worst[0], 2);
-    EXPECT_EQ(options.best[0], 1);
+    EXPECT_EQ(options.run.modification,
+              (std::array<int, 4>{ModificationRivalsAverage, ModificationNone, ModificationNone,
+                                  RowUnused}));
+    EXPECT_EQ(options.run.worst[0], 2);
+    EXPECT_EQ(options.run.best[0], 1);
     EXPECT_FALSE(options.simple.has_value());
 }
 
@@ -72,12 +73,12 @@ TEST(CommandLine, SimpleRunWithEveryOtherOption) {
                                options, out, out),
               std::nullopt);
     EXPECT_EQ(options.simple, std::optional<SimpleSorting>(SimpleSortingRivalsWithoutWorst));
-    EXPECT_EQ(options.elo, 1600);
-    EXPECT_FALSE(options.sort || options.headings);
+    EXPECT_EQ(options.run.eloForUnrated, 1600);
+    EXPECT_FALSE(options.run.sort || options.run.headings);
     EXPECT_EQ(options.output, "out.csv");
     EXPECT_EQ(options.log, "-");
-    EXPECT_TRUE(options.open && options.beep);
-    EXPECT_EQ(options.crosstable, "my file.txt");
+    EXPECT_TRUE(options.open && options.run.beep);
+    EXPECT_EQ(options.run.inputPath, "my file.txt");
 }
 
 }  // namespace
