@@ -12,10 +12,10 @@
 #include <utility>
 
 #include "runs/report_row.h"
+#include "runs/run_codes.h"
 #include "runs/simple_run.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 

@@ -7,11 +7,11 @@
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/error_messages.h"
+#include "runs/run_codes.h"
 #include "runs/run_log.h"
 #include "runs/spreadsheet.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 #include "tournament/tournament_reader.h"
 
 namespace tiebreak {

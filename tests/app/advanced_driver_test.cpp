@@ -8,8 +8,8 @@
 
 #include "app/tie_break_app.h"
 #include "runs/error_messages.h"
+#include "runs/run_codes.h"
 #include "tests/app/app_fixture.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 namespace {

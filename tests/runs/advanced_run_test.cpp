@@ -12,8 +12,8 @@
 
 #include "engine/engine_codes.h"
 #include "engine/tie_break.h"
+#include "runs/run_codes.h"
 #include "tests/runs/run_fixture.h"
-#include "tournament/status_codes.h"
 #include "tournament/tournament_reader.h"
 
 namespace tiebreak {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runs/run_codes.h"
 #include "tests/runs/run_fixture.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 namespace {
