@@ -9,10 +9,8 @@
 #include "app/worker_run.h"
 #include "engine/engine_codes.h"
 #include "runs/advanced_run.h"
-#include "runs/error_messages.h"
 #include "runs/run_codes.h"
 #include "runs/simple_run.h"
-#include "runs/spreadsheet.h"
 #include "tournament/leading_number.h"
 #include "tournament/tournament_reader.h"
 #include "tournament/tournament_table.h"
@@ -67,9 +65,8 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
         return *next;
     const int elo = leadingInt(values.eloText);
     // The dialog selects one of its three buttons whatever it was filled with.
-    const SimpleRunOptions options =
+    SimpleRunOptions options =
         simpleRunOptions(static_cast<SimpleSorting>(values.sortingIndex), elo);
-    const std::string intermediate(IntermediateFile);
 
     // A failed run asks for another file with the same options.
     for (;;) {
@@ -77,31 +74,16 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
         if (!input) return ModeExit;
         ReplacedFile log = settings.writeSimpleHeader({values.sortingIndex, elo});
         DeferredNotices deferred(views_.notices);
-        const std::string results = csvPathFor(input->path);
-        int ran = 0;
-        int converted = 0;
-        std::string reason;
+        options.inputPath = input->path;
+        RunOutcome outcome = RunFailed;
         runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
-            ran = runSimple(input->path, intermediate, options, log.stream(), progress, &reason);
-            if (ran != 0) return;
-            logResultsName(log.stream(), input->path, results);
-            converted = convertAndRemove(intermediate, results, deferred);
+            SimpleRunOptions run = options;
+            run.progress = progress;
+            outcome = runSimple(deferred, deferred, run, log.stream());
         });
         log.close();  // rp.log is whole before the user reads a box
         deferred.replay(views_.notices, views_.opener);
-        if (ran != 0) {
-            const std::string name =
-                ran == ErrorCannotWriteFolder ? folderOf(intermediate) : input->path;
-            showErrorMessage(views_.notices, ran, name, reason);
-            continue;
-        }
-        if (converted != 0) {
-            showErrorMessage(views_.notices, converted, results);
-            continue;
-        }
-        openInShell(views_.opener, views_.notices, results);
-        views_.notices.beep();
-        return ModeExit;
+        if (outcome == RunFinished) return ModeExit;
     }
 }
 

@@ -12,7 +12,7 @@ constexpr const char* Usage =
     "Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\nRun with --help for more information.\n";
 
 // "rp", "rb", "rp:avg:W:B" or "rb:avg:W:B" into row (W and B single digits); false otherwise.
-bool parseRow(const std::string& text, CliOptions& options, int row) {
+bool parseRow(const std::string& text, AdvancedRunOptions& options, int row) {
     const std::string method = text.substr(0, 2);
     if (method != "rp" && method != "rb") return false;
     options.method[row] = method == "rp" ? MethodRecursivePerformance : MethodRecursiveBucholz;
@@ -47,7 +47,10 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
     std::string solve;
     bool noSort = false;
     bool noHeadings = false;
-    app.add_option("crosstable", options.crosstable, "the crosstable file")->required();
+    bool beep = false;
+    AdvancedRunOptions& run = options.run;
+    run.eloForUnrated = 1400;
+    app.add_option("crosstable", run.inputPath, "the crosstable file")->required();
     auto* tiebreak =
         app.add_option("-t,--tiebreak", rows,
                        "a method row, up to four times, in order: rp, rb (no modification), "
@@ -73,7 +76,8 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                    "instead of the iteration's values (default: the iteration's values)")
         ->check(CLI::IsMember({"exact"}))
         ->excludes(simpleRun);
-    app.add_option("--elo", options.elo, "Elo for unrated players")->check(CLI::Range(0, 9999));
+    app.add_option("--elo", run.eloForUnrated, "Elo for unrated players")
+        ->check(CLI::Range(0, 9999));
     app.add_flag("--no-sort", noSort, "keep crosstable order");
     app.add_flag("--no-headings", noHeadings, "omit the heading line");
     app.add_option("-o,--output", options.output,
@@ -81,7 +85,7 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                    "crosstable)");
     app.add_option("--log", options.log, "write the run log there (- for standard error)");
     app.add_flag("--open", options.open, "open the .csv with its associated program");
-    app.add_flag("--beep", options.beep, "beep when done");
+    app.add_flag("--beep", beep, "beep when done");
 
     // CLI11 takes the arguments after the program's name, last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -98,15 +102,15 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
         return CliUsageError;
     }
 
-    options.method.fill(RowUnused);
-    options.modification.fill(RowUnused);
+    run.method.fill(RowUnused);
+    run.modification.fill(RowUnused);
     if (rows.empty()) rows.push_back("rp");
     if (rows.size() > AdvancedRowCount) {
         err << "rptiebreaks-cli: at most " << AdvancedRowCount << " tie-break rows\n" << Usage;
         return CliUsageError;
     }
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (!parseRow(rows[row], options, static_cast<int>(row))) {
+        if (!parseRow(rows[row], run, static_cast<int>(row))) {
             err << "rptiebreaks-cli: not a tie-break row: " << rows[row] << '\n' << Usage;
             return CliUsageError;
         }
@@ -116,10 +120,19 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                          : simple == "ma" ? SimpleSortingRivalsWithoutWorst
                                           : SimpleSortingNone;
     }
-    options.exactSolution = solve == "exact";
-    options.sort = !noSort;
-    options.headings = !noHeadings;
+    run.exactSolution = solve == "exact";
+    run.sort = noSort ? 0 : 1;
+    run.headings = noHeadings ? 0 : 1;
+    run.beep = beep ? 1 : 0;
     return std::nullopt;
+}
+
+SimpleRunOptions simpleRunOptions(const CliOptions& options) {
+    SimpleRunOptions simple = simpleRunOptions(*options.simple, options.run.eloForUnrated);
+    static_cast<CommonRunOptions&>(simple) = options.run;
+    if (options.run.sort == 0) simple.sortRows = 2;
+    if (options.run.headings == 0) simple.writeHeadings = 0;
+    return simple;
 }
 
 }  // namespace tiebreak

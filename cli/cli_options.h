@@ -17,26 +17,22 @@ enum CliStatus : int {
     CliUsageError = 2,
 };
 
-// The command line, checked.
+// The command line, checked: the advanced run it asks for (input, rows, Elo, sorting, headings,
+// beep, solution), or the simple one, and what the program does around the run.
 struct CliOptions {
-    std::string crosstable;
-    std::array<int, AdvancedRowCount> method{};
-    std::array<int, AdvancedRowCount> modification{};
-    std::array<int, AdvancedRowCount> worst{};
-    std::array<int, AdvancedRowCount> best{};
+    AdvancedRunOptions run;
     std::optional<SimpleSorting> simple;  // the simple run instead of the advanced one
-    int elo = 1400;
-    bool sort = true;
-    bool headings = true;
     std::string output;  // the .csv; "-" for the plain table on standard output; empty: beside
     std::string log;     // the run log; "-" for standard error; empty: none
     bool open = false;
-    bool beep = false;
-    std::string explain;         // the player whose values are broken down; empty: none
-    std::string json;            // the whole result as JSON; "-" for standard output; empty: none
-    std::string html;            // the results as a web page; empty: none
-    bool exactSolution = false;  // --solve exact: the direct solution in the results table
+    std::string explain;  // the player whose values are broken down; empty: none
+    std::string json;     // the whole result as JSON; "-" for standard output; empty: none
+    std::string html;     // the results as a web page; empty: none
 };
+
+// The simple run the command line asks for: the simple dialog's options for its sorting, with
+// the input, Elo, sorting, headings and beep of options.run.
+[[nodiscard]] SimpleRunOptions simpleRunOptions(const CliOptions& options);
 
 // Parses the arguments into options. Returns nothing when the run is to go ahead, otherwise the
 // exit status: CliSuccess after --help or --version (written to out), CliUsageError after a

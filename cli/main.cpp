@@ -12,11 +12,9 @@
 #include "cli/cli_options.h"
 #include "cli/console_platform.h"
 #include "cli/result_outputs.h"
-#include "runs/error_messages.h"
 #include "runs/platform.h"
 #include "runs/replaced_file.h"
 #include "runs/run_codes.h"
-#include "runs/spreadsheet.h"
 #include "tournament/tournament_reader.h"
 
 namespace {
@@ -85,57 +83,10 @@ PhaseReport terminalProgress() {
     return [](std::string_view phase) { std::cerr << "rptiebreaks-cli: " << phase << '\n'; };
 }
 
-int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
-                     std::ostream& log) {
-    SimpleRunOptions run = simpleRunOptions(*options.simple, options.elo);
-    if (!options.sort) run.sortRows = 2;
-    if (!options.headings) run.writeHeadings = 0;
-    std::string reason;
-    if (options.output == "-") {
-        if (const int ran =
-                runSimple(options.crosstable, "-screen", run, log, terminalProgress(), &reason);
-            ran != 0) {
-            showErrorMessage(notices, ran, options.crosstable, reason);
-            return CliRunFailed;
-        }
-        if (options.beep) notices.beep();
-        return CliSuccess;
-    }
-    const PrivateTable table;
-    if (const int ran =
-            runSimple(options.crosstable, table.path(), run, log, terminalProgress(), &reason);
-        ran != 0) {
-        const std::string name =
-            ran == ErrorCannotWriteFolder ? folderOf(table.path()) : options.crosstable;
-        showErrorMessage(notices, ran, name, reason);
-        return CliRunFailed;
-    }
-    const std::string csv =
-        options.output.empty() ? csvPathFor(options.crosstable) : options.output;
-    if (options.output.empty()) logResultsName(log, options.crosstable, csv);
-    if (const int converted = convertAndRemove(table.path(), csv, notices); converted != 0) {
-        showErrorMessage(notices, converted, csv);
-        return CliRunFailed;
-    }
-    openInShell(opener, notices, csv);
-    if (options.beep) notices.beep();
-    return CliSuccess;
-}
-
-int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
-                       std::ostream& log) {
-    const PrivateTable intermediate;
-    AdvancedRunOptions run;
-    run.inputPath = options.crosstable;
-    run.method = options.method;
-    run.modification = options.modification;
-    run.worst = options.worst;
-    run.best = options.best;
-    run.sort = options.sort ? 1 : 0;
-    run.eloForUnrated = options.elo;
-    run.headings = options.headings ? 1 : 0;
-    run.beep = options.beep ? 1 : 0;
-    run.exactSolution = options.exactSolution;
+// Where the run's results go: the plain table on standard output for "-o -", else the .csv that
+// --output names (beside the crosstable without it), by way of the program's private table.
+void placeResults(const CliOptions& options, const PrivateTable& intermediate,
+                  CommonRunOptions& run) {
     run.intermediatePath = intermediate.path();
     if (options.output == "-") {
         run.plainTable = &std::cout;
@@ -143,6 +94,21 @@ int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& 
         run.csvPath = options.output;
     }
     run.progress = terminalProgress();
+}
+
+int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
+                     std::ostream& log) {
+    const PrivateTable intermediate;
+    SimpleRunOptions run = simpleRunOptions(options);
+    placeResults(options, intermediate, run);
+    return runSimple(notices, opener, run, log) == RunFinished ? CliSuccess : CliRunFailed;
+}
+
+int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
+                       std::ostream& log) {
+    const PrivateTable intermediate;
+    AdvancedRunOptions run = options.run;
+    placeResults(options, intermediate, run);
     enterPhase(run.progress, PhaseReading);
     TournamentTable table;
     std::string reason;

@@ -8,6 +8,7 @@
 #include "cli/results_html.h"
 #include "cli/results_json.h"
 #include "runs/error_messages.h"
+#include "runs/run_codes.h"
 #include "tournament/memory_guard.h"
 
 namespace tiebreak {

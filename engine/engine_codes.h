@@ -4,6 +4,14 @@
 
 namespace tiebreak {
 
+// The engine's own statuses, beside the table's (StatusOk, StatusNoMemory, StatusOutOfRange,
+// StatusInvalidArgument) that its operations return as well. The iterative operations return a
+// sweep count >= 0 instead of StatusOk, so 1 doubles as a count.
+enum EngineStatus : int {
+    StatusIterationLimit = 1,
+    StatusTooLarge = -4,  // a field too large for the dense decomposition: not attempted
+};
+
 // What computeTieBreak computes.
 enum TieBreakMethod : int {
     MethodRecursivePerformance = 1,

@@ -36,14 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(*status == CliSuccess ? err.str().empty() : !err.str().empty());
         return 0;
     }
-    check(!options.crosstable.empty() || arguments.size() >= 1);
-    check(options.elo >= 0 && options.elo <= 9999);
-    check(options.method[0] == MethodRecursivePerformance ||
-          options.method[0] == MethodRecursiveBucholz);
+    check(!options.run.inputPath.empty() || arguments.size() >= 1);
+    check(options.run.eloForUnrated >= 0 && options.run.eloForUnrated <= 9999);
+    check(options.run.method[0] == MethodRecursivePerformance ||
+          options.run.method[0] == MethodRecursiveBucholz);
     for (int row = 0; row < AdvancedRowCount; ++row) {
-        check(options.worst[row] >= 0 && options.worst[row] <= 9);
-        check(options.best[row] >= 0 && options.best[row] <= 9);
-        check((options.method[row] == RowUnused) == (options.modification[row] == RowUnused));
+        check(options.run.worst[row] >= 0 && options.run.worst[row] <= 9);
+        check(options.run.best[row] >= 0 && options.run.best[row] <= 9);
+        check((options.run.method[row] == RowUnused) ==
+              (options.run.modification[row] == RowUnused));
     }
     return 0;
 }

@@ -10,9 +10,9 @@
 #include "engine/engine_codes.h"
 #include "runs/advanced_run.h"
 #include "runs/report_row.h"
+#include "runs/run_codes.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 

@@ -1,21 +1,17 @@
 #include "runs/advanced_run.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/error_messages.h"
+#include "runs/run_codes.h"
 #include "runs/run_log.h"
 #include "runs/spreadsheet.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 
@@ -28,7 +24,6 @@ constexpr const char* SparseLabel = "Error between recursive method and sparse s
 constexpr const char* SvdFailureText = "SVD FAILURE\t";
 constexpr const char* NotConvergedLine =
     "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
-constexpr const char* SparseLimitLine = "Sparse solver: stopped at its iteration limit\n";
 constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";
@@ -171,15 +166,6 @@ bool rivalsCheckMet(const AdvancedRunOptions& options, const TournamentTable& ta
     return false;
 }
 
-// The plain table for the command line's standard output.
-int copyTable(const std::string& path, std::ostream& out) {
-    std::ifstream in(path);  // text mode: the table's line ends become the stream's own
-    if (!in.is_open()) return ErrorCannotOpenFile;
-    out << in.rdbuf();
-    out.flush();
-    return 0;
-}
-
 // The run after the reading; a failure comes back for its one error box.
 std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
                                const AdvancedRunOptions& options, std::ostream& log,
@@ -229,19 +215,8 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
             return Failure{ErrorCannotWriteFolder, folderOf(options.intermediatePath)};
         return Failure{written, options.intermediatePath};
     }
-    const std::string csv =
-        options.csvPath.empty() ? csvPathFor(options.inputPath) : options.csvPath;
-    if (options.plainTable == nullptr && options.csvPath.empty())
-        logResultsName(log, options.inputPath, csv);
-    if (options.plainTable != nullptr) {
-        const int copied = copyTable(options.intermediatePath, *options.plainTable);
-        std::error_code ignored;
-        std::filesystem::remove(options.intermediatePath, ignored);
-        if (copied != 0) return Failure{copied, options.intermediatePath};
-    } else if (const int converted = convertAndRemove(options.intermediatePath, csv, notices);
-               converted != 0) {
-        return Failure{converted, csv};
-    }
+    if (std::string name; const int delivered = deliverResults(options, notices, log, name))
+        return Failure{delivered, name};
 
     logContestantLists(log, table);
     if (rivalsCheckMet(options, table)) {
@@ -249,8 +224,7 @@ std::optional<Failure> analyse(Notices& notices, FileOpener& opener,
         notices.showNotice(RivalsText);
     }
     log << '\n' << std::flush;
-    if (options.plainTable == nullptr) openInShell(opener, notices, csv);
-    if (options.beep != 0) notices.beep();
+    finishRun(options, notices, opener);
     if (options.result != nullptr) {
         if (usesMethod(options, MethodRecursivePerformance)) {
             options.result->performance = std::move(performance);

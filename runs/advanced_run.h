@@ -8,7 +8,7 @@
 
 #include "runs/notices.h"
 #include "runs/run_codes.h"
-#include "runs/run_progress.h"
+#include "runs/run_ending.h"
 #include "tournament/tournament_table.h"
 
 namespace tiebreak {
@@ -31,9 +31,9 @@ struct AdvancedRunResult {
     std::array<std::vector<double>, AdvancedRowCount> rows;  // empty for an unused row
 };
 
-// What the advanced dialog's driver hands to the run, with method and modification codes.
-struct AdvancedRunOptions {
-    std::string inputPath;
+// What the advanced dialog's driver or the command line hands to the run, with method and
+// modification codes.
+struct AdvancedRunOptions : CommonRunOptions {
     std::array<int, AdvancedRowCount> method{};        // MethodRecursivePerformance,
                                                        // MethodRecursiveBucholz or RowUnused
     std::array<int, AdvancedRowCount> modification{};  // ModificationNone,
@@ -43,16 +43,6 @@ struct AdvancedRunOptions {
     int sort = 0;
     int eloForUnrated = 0;
     int headings = 0;
-    int beep = 0;
-    // Where the results table is written before its conversion, and the spreadsheet file
-    // (empty: beside the input). The command line chooses both; the desktop keeps the defaults.
-    std::string intermediatePath = std::string(IntermediateFile);
-    std::string csvPath;
-    // When set, the plain results table goes here instead of into a spreadsheet file, and
-    // nothing is opened.
-    std::ostream* plainTable = nullptr;
-    // Told each phase of the run as it starts, on the run's thread.
-    PhaseReport progress;
     // When set, a finished run leaves its numbers here.
     AdvancedRunResult* result = nullptr;
     // When set, the results table carries each method's direct solution of its system (the one
@@ -63,8 +53,8 @@ struct AdvancedRunOptions {
 
 // The run after the driver has read the crosstable into table with result readResult (and, for
 // a refused file, the reader's readReason): computes every method the rows use with its two
-// checks, writes the results table, converts it to the spreadsheet file, completes the log, opens
-// the file and beeps if asked. The log stream stays open for the caller to close. RunFailed after
+// checks, writes the results table, delivers it (deliverResults), completes the log and finishes
+// (finishRun). The log stream stays open for the caller to close. RunFailed after
 // one error box.
 [[nodiscard]] RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
                                              const AdvancedRunOptions& options, std::ostream& log,

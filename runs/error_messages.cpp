@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "runs/run_codes.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 

@@ -1,8 +1,18 @@
 #pragma once
 
+#include "engine/engine_codes.h"
 #include "tournament/status_codes.h"
 
 namespace tiebreak {
+
+// The runs' and the reports' result codes, beside the readers' (ErrorNoMemory,
+// ErrorCannotOpenFile) that they pass on.
+enum RunError : int {
+    ErrorCannotCreateOutput = -12,  // the spreadsheet file cannot be created
+    // A results table that cannot be created where it belongs: the folder, not the input, is to
+    // blame.
+    ErrorCannotWriteFolder = -13,
+};
 
 // Method and modification code of an advanced method row that is not used.
 inline constexpr int RowUnused = -3;
@@ -13,10 +23,6 @@ enum RunOutcome : int {
     RunFinished = 0,
     RunFailed = 1,
 };
-
-// The runs' code for a results table that cannot be created where it belongs: the folder, not
-// the input, is to blame.
-inline constexpr int ErrorCannotWriteFolder = -13;
 
 // The results table of both runs before its conversion, relative to the current directory.
 inline constexpr const char* IntermediateFile = "output_aux_rp.txt";

@@ -8,15 +8,14 @@
 // their width.
 #include <algorithm>
 #include <fstream>
-#include <iostream>
 #include <limits>
 #include <utility>
 
 #include "runs/report_row.h"
+#include "runs/run_codes.h"
 #include "runs/simple_run.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 
@@ -75,12 +74,8 @@ double valueOf(const ResultGrid& grid, const Column& column, std::size_t player)
 
 int writeSimpleReport(const std::string& outputPath, const TournamentTable& table,
                       const ResultGrid& grid, const SimpleRunOptions& options) {
-    std::ofstream file;
-    if (outputPath != "-screen") {
-        file.open(outputPath, std::ios::trunc);
-        if (!file.is_open()) return ErrorCannotOpenFile;
-    }
-    std::ostream& out = file.is_open() ? static_cast<std::ostream&>(file) : std::cout;
+    std::ofstream out(outputPath, std::ios::trunc);
+    if (!out.is_open()) return ErrorCannotOpenFile;
     const int written = guardMemory(ErrorNoMemory, [&] {
         const std::vector<Column> columns = columnsOf(options);
         const std::size_t n = table.playerCount();

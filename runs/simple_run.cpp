@@ -1,15 +1,17 @@
 #include "runs/simple_run.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
+#include <span>
+#include <string>
 
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
+#include "runs/error_messages.h"
+#include "runs/run_codes.h"
 #include "runs/run_log.h"
+#include "runs/spreadsheet.h"
 #include "runs/text_format.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 #include "tournament/tournament_reader.h"
 
 namespace tiebreak {
@@ -25,9 +27,9 @@ constexpr const char* SlotLogLines[MethodSlotCount] = {
     "\nNumber of iterations of Recursive Bucholz: ",
     "\nSingular value decomposition for Recursive Bucholz succesful\n"};
 
-constexpr const char* SlotSkippedLines[MethodSlotCount] = {
-    "", "\nSingular value decomposition for Recursive Performance skipped for size\n", "",
-    "\nSingular value decomposition for Recursive Bucholz skipped for size\n"};
+constexpr const char* SlotSparseLines[MethodSlotCount] = {
+    "", "\nSparse solver for Recursive Performance successful\n", "",
+    "\nSparse solver for Recursive Bucholz successful\n"};
 
 constexpr std::string_view SlotPhases[MethodSlotCount] = {
     PhaseIteratingPerformance, PhaseCrossCheck, PhaseIteratingBucholz, PhaseCrossCheck};
@@ -79,6 +81,27 @@ void normalise(SimpleRunOptions& options) {
     }
 }
 
+// The decomposition slots of a field above the decomposition's size limit: both are solved on
+// one sparse system, built when the first of them needs it.
+class SparseSlots {
+public:
+    // The slot's direct solution into out: StatusOk, StatusNotConverged (the solver stopped at
+    // its iteration limit), StatusNoMemory or StatusInvalidArgument.
+    int solve(const TournamentTable& table, int slot, std::span<double> out) {
+        if (!built_) {
+            if (const int built = system_.build(table); failed(built)) return built;
+            built_ = true;
+        }
+        return isPerformanceSlot(slot)
+                   ? recursivePerformanceSparse(system_, table, out, ratingDifference)
+                   : recursiveBucholzSparse(system_, table, out);
+    }
+
+private:
+    SparseSystem system_;
+    bool built_ = false;
+};
+
 // A grid entry of n values, or none when memory runs out.
 std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
     return guardMemory(nullptr, [n] { return std::make_unique<std::vector<double>>(n); });
@@ -88,8 +111,10 @@ std::unique_ptr<std::vector<double>> newEntry(std::size_t n) noexcept {
 // code that stopped it (ErrorNoMemory, or the engine's refusal of a variant it does not know);
 // the columns not computed stay empty and the run goes on.
 int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, ResultGrid& grid,
-                 std::vector<double>& work, std::ostream& log, const PhaseReport& progress) {
+                 std::array<bool, MethodSlotCount>& sparse, std::vector<double>& work,
+                 std::ostream& log, const PhaseReport& progress) {
     const std::size_t n = table.playerCount();
+    SparseSlots sparseSlots;
     for (int slot = 0; slot < MethodSlotCount; ++slot) {
         const int mask = options.methodVariants[slot];
         if (mask == 0) continue;
@@ -100,19 +125,21 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
         grid[slot][0] = newEntry(n);
         if (!grid[slot][0]) return ErrorNoMemory;
         std::vector<double>& values = *grid[slot][0];
-        const int result =
-            computeTieBreak(table, values, scoreFunction, SlotMethods[slot], ModificationNone,
-                            IterationTolerance, IterationLimit, 1, 0);
-        if (result == StatusTooLarge) {  // the decomposition's column stays empty
-            grid[slot][0].reset();
-            log << SlotSkippedLines[slot] << std::flush;
-            continue;
+        int result = computeTieBreak(table, values, scoreFunction, SlotMethods[slot],
+                                     ModificationNone, IterationTolerance, IterationLimit, 1, 0);
+        // Above the decomposition's size limit the sparse solver gives the same solution.
+        if (result == StatusTooLarge) {
+            sparse[slot] = true;
+            result = sparseSlots.solve(table, slot, values);
         }
         if (failed(result)) {
             grid[slot][0].reset();
             return runCodeOf(result);
         }
-        if (!isIterativeSlot(slot) && result == StatusNotConverged) {
+        if (sparse[slot]) {
+            log << (result == StatusNotConverged ? "\n" + std::string(SparseLimitLine)
+                                                 : std::string(SlotSparseLines[slot]));
+        } else if (!isIterativeSlot(slot) && result == StatusNotConverged) {
             // Solved all the same, maybe inexactly.
             std::fputs("SVD FAILURE\t", stdout);
             std::fflush(stdout);
@@ -142,20 +169,23 @@ int computeSlots(const TournamentTable& table, const SimpleRunOptions& options, 
     return 0;
 }
 
-void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid, int iterative,
+void logSolutionDifference(const TournamentTable& table, const ResultGrid& grid,
+                           const std::array<bool, MethodSlotCount>& sparse, int iterative,
                            const char* heading, std::vector<double>& work, std::ostream& log) {
     const auto& a = grid[iterative][0];
     const auto& b = grid[iterative + 1][0];
     if (!a || !b) return;
     work = *a;
-    log << heading << "Error between recursive method and SVD decomposition: "
+    log << heading
+        << (sparse[iterative + 1] ? "Error between recursive method and sparse solver: "
+                                  : "Error between recursive method and SVD decomposition: ")
         << general(differenceMeasure(table, work, *b), 17) << '\n'
         << std::flush;
 }
 
 }  // namespace
 
-SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noexcept {
+SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) {
     SimpleRunOptions options;
     options.methodVariants = {5, 0, 0, 0};
     options.sortRows = sorting == SimpleSortingNone ? 2 : 1;
@@ -167,53 +197,59 @@ SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noex
     options.eloForUnrated = eloForUnrated;
     options.dropWorst = 1;
     options.dropBest = 0;
+    options.beep = 1;
     return options;
 }
 
-int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
-              const std::string& logPath) {
-    if (logPath.empty()) return runSimple(inputPath, outputPath, options, std::cout);
-    // A log file that cannot be opened loses its lines: the stream stays failed.
-    std::ofstream log(logPath, std::ios::app);
-    return runSimple(inputPath, outputPath, options, log);
-}
-
-int runSimple(const std::string& inputPath, const std::string& outputPath, SimpleRunOptions options,
-              std::ostream& log, const PhaseReport& progress, std::string* readReason) {
+RunOutcome runSimple(Notices& notices, FileOpener& opener, const SimpleRunOptions& given,
+                     std::ostream& log) {
     TournamentTable table;
-    enterPhase(progress, PhaseReading);
+    enterPhase(given.progress, PhaseReading);
     std::string reason;
-    if (const int read = readTournament(table, inputPath, options.eloForUnrated, &reason);
+    if (const int read = readTournament(table, given.inputPath, given.eloForUnrated, &reason);
         read != 0) {
         log << "Unsuitable input file\n";
         if (!reason.empty()) log << reason << '\n';
         log << std::flush;
-        if (readReason != nullptr) *readReason = std::move(reason);
-        return read;
+        showErrorMessage(notices, read, given.inputPath, reason);
+        return RunFailed;
     }
-    log << "Input file: " << inputPath << '\n' << std::flush;
+    log << "Input file: " << given.inputPath << '\n' << std::flush;
+    SimpleRunOptions options = given;
     normalise(options);
     std::vector<double> work;
     if (failed(guardMemory(ErrorNoMemory, [&] {
             work.resize(table.playerCount());
             return 0;
         }))) {
-        return ErrorNoMemory;
+        showErrorMessage(notices, ErrorNoMemory, options.inputPath);
+        return RunFailed;
     }
     ResultGrid grid;
+    std::array<bool, MethodSlotCount> sparse{};  // the slots the sparse solver filled
     log << "\nExecuting methods...\n" << std::flush;
-    const int computed = computeSlots(table, options, grid, work, log, progress);
-    enterPhase(progress, PhaseWriting);
-    log << "\nOutput file: " << outputPath << '\n' << std::flush;
-    int reported = writeSimpleReport(outputPath, table, grid, options);
+    const int computed = computeSlots(table, options, grid, sparse, work, log, options.progress);
+    enterPhase(options.progress, PhaseWriting);
+    log << "\nOutput file: " << options.intermediatePath << '\n' << std::flush;
+    int reported = writeSimpleReport(options.intermediatePath, table, grid, options);
     // A table that cannot be created is the folder's fault, not the input's.
-    if (reported == ErrorCannotOpenFile && outputPath != "-screen")
-        reported = ErrorCannotWriteFolder;
-    logSolutionDifference(table, grid, 0, "\nRecursive Performance:\n", work, log);
-    logSolutionDifference(table, grid, 2, "\nRecursive Bucholz:\n", work, log);
+    if (reported == ErrorCannotOpenFile) reported = ErrorCannotWriteFolder;
+    logSolutionDifference(table, grid, sparse, 0, "\nRecursive Performance:\n", work, log);
+    logSolutionDifference(table, grid, sparse, 2, "\nRecursive Bucholz:\n", work, log);
     logContestantLists(log, table);
     log << '\n' << std::flush;
-    return reported != 0 ? reported : computed;
+    if (const int ran = reported != 0 ? reported : computed; ran != 0) {
+        showErrorMessage(
+            notices, ran,
+            ran == ErrorCannotWriteFolder ? folderOf(options.intermediatePath) : options.inputPath);
+        return RunFailed;
+    }
+    if (std::string name; const int delivered = deliverResults(options, notices, log, name)) {
+        showErrorMessage(notices, delivered, name);
+        return RunFailed;
+    }
+    finishRun(options, notices, opener);
+    return RunFinished;
 }
 
 }  // namespace tiebreak

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "runs/notices.h"
 #include "runs/run_codes.h"
-#include "runs/run_progress.h"
+#include "runs/run_ending.h"
 #include "tournament/tournament_table.h"
 
 namespace tiebreak {
@@ -20,8 +21,9 @@ inline constexpr int VariantCount = 6;
 // sortMethod when no slot is chosen.
 inline constexpr int NoSortMethod = 4;
 
-// What the simple run computes and how its report looks; the simple driver fills it.
-struct SimpleRunOptions {
+// What the simple run computes and how its report looks, with its input and outputs; the simple
+// driver and the command line get it from simpleRunOptions.
+struct SimpleRunOptions : CommonRunOptions {
     std::array<int, MethodSlotCount> methodVariants{};  // one mask of variant bits per slot
     int sortRows = 0;       // 1: rows sorted by points and the sorting column
     int sortMethod = 0;     // slot of the sorting column, NoSortMethod for none
@@ -44,22 +46,17 @@ enum SimpleSorting : int {
 };
 
 // The options the simple dialog stands for: recursive performance and the rivals' average
-// without the worst rival (slot 0, variants 1 and 4), sorted as chosen, with headings.
-[[nodiscard]] SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated) noexcept;
+// without the worst rival (slot 0, variants 1 and 4), sorted as chosen, with headings, and the
+// beep at the end.
+[[nodiscard]] SimpleRunOptions simpleRunOptions(SimpleSorting sorting, int eloForUnrated);
 
-// Reads the crosstable at inputPath, computes the tie-breaks the options ask for, appends the
-// run log to logPath (standard output when empty; a log that cannot be opened is lost) and
-// writes the results table to outputPath ("-screen": standard output). 0, the reader's code,
-// ErrorNoMemory, ErrorCannotWriteFolder when the results table cannot be created, or the
-// report's code.
-[[nodiscard]] int runSimple(const std::string& inputPath, const std::string& outputPath,
-                            SimpleRunOptions options, const std::string& logPath);
-
-// The same with the log written to log; progress is told each phase as it starts, and readReason
-// (when given) why the reader refused the input.
-[[nodiscard]] int runSimple(const std::string& inputPath, const std::string& outputPath,
-                            SimpleRunOptions options, std::ostream& log,
-                            const PhaseReport& progress = {}, std::string* readReason = nullptr);
+// Reads the crosstable at options.inputPath, computes the tie-breaks the options ask for, writes
+// the run log to log and the results table to options.intermediatePath, delivers it
+// (deliverResults) and finishes (finishRun). RunFailed after one error box: the reader's
+// refusal, no memory, a results table that cannot be written, the engine's refusal of a variant
+// it does not know (the table is written all the same) or a failed delivery.
+[[nodiscard]] RunOutcome runSimple(Notices& notices, FileOpener& opener,
+                                   const SimpleRunOptions& options, std::ostream& log);
 
 // The results table of a simple run with normalised options. 0, ErrorCannotOpenFile or
 // ErrorNoMemory.

@@ -9,8 +9,8 @@
 #include "runs/error_messages.h"
 #include "runs/platform.h"
 #include "runs/report_row.h"
+#include "runs/run_codes.h"
 #include "tournament/memory_guard.h"
-#include "tournament/status_codes.h"
 
 namespace tiebreak {
 

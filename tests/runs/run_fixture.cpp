@@ -41,6 +41,24 @@ bool agreeToRoundOff(double got, double want) {
     return std::fabs(got - want) <= 1e-3 * std::fabs(want);
 }
 
+// text with the line ends of the stored files ("\n").
+std::string withStoredLineEnds(std::string text) {
+#ifdef _WIN32
+    // Text files end their lines with "\r\n" here; the stored files with "\n".
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+#endif
+    return text;
+}
+
+// The text of expected/name, first rewritten to text under RPT_UPDATE_GOLDEN=1.
+std::string storedGolden(const std::string& text, const std::string& name) {
+    const std::filesystem::path path = DataDir / "expected" / name;
+    const char* update = std::getenv("RPT_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") writeText(path, withStoredLineEnds(text));
+    return readBytes(path);
+}
+
 }  // namespace
 
 RunFixture::RunFixture() : previous_(std::filesystem::current_path()) {
@@ -53,22 +71,6 @@ RunFixture::RunFixture() : previous_(std::filesystem::current_path()) {
 
 RunFixture::~RunFixture() {
     std::filesystem::current_path(previous_);
-}
-
-std::string RunFixture::storedGolden(const std::string& text, const std::string& name) {
-    const std::filesystem::path path = DataDir / "expected" / name;
-    const char* update = std::getenv("RPT_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") writeText(path, withStoredLineEnds(text));
-    return readBytes(path);
-}
-
-std::string RunFixture::withStoredLineEnds(std::string text) {
-#ifdef _WIN32
-    // Text files end their lines with "\r\n" here; the stored files with "\n".
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-#endif
-    return text;
 }
 
 void RunFixture::expectGolden(const std::string& text, const std::string& name) {

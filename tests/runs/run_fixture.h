@@ -25,11 +25,6 @@ protected:
     // both below 1e-6 where the stored one is. Under
     // RPT_UPDATE_GOLDEN=1 the file is rewritten first.
     static void expectGolden(const std::string& text, const std::string& name);
-    // The text of tests/data/runs/expected/name, first rewritten to text under
-    // RPT_UPDATE_GOLDEN=1.
-    [[nodiscard]] static std::string storedGolden(const std::string& text, const std::string& name);
-    // text with the line ends of the stored files ("\n").
-    [[nodiscard]] static std::string withStoredLineEnds(std::string text);
 
     const TempDir temp;
     const std::filesystem::path dir = temp.path();

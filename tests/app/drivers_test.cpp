@@ -1,0 +1,154 @@
+// The mode loop and both drivers through scripted dialogs and recording notices.
+#include <algorithm>
+
+#include "runs/error_messages.h"
+#include "runs/run_codes.h"
+#include "tests/app/app_fixture.h"
+
+namespace tiebreak {
+namespace {
+
+using Events = std::vector<std::string>;
+const std::string Hyphens(74, '-');
+const std::string OpenFile = "open file: Recursive performance tie-breaks - Open file";
+
+class Driver : public AppFixture {
+protected:
+    // The worked example copied into the test's directory under name.
+    ChosenFile crosstable(const std::string& name) {
+        std::filesystem::copy_file(RPT_TEST_DATA_DIR "/worked_example.txt", dir.path() / name);
+        return {dir.file(name), ""};
+    }
+    std::string settings() const { return readText(settingsPath); }
+    bool settingsStartWith(const std::string& head) const {
+        return settings().compare(0, head.size(), head) == 0;
+    }
+};
+
+// Without rp.log the simple dialog comes first; a switch button writes nothing.
+TEST_F(Driver, SwitchButtonsCycleWithoutWritingTheSettings) {
+    const std::string header = "Kavex options\nSimple:\nSorting: 2\nElo: 1500\n";
+    app.runModeLoop(settingsPath);  // no answers: the view cannot show the dialog
+    EXPECT_EQ(diagnostics.str(), "rptiebreaks: the options dialog could not be shown\n");
+    writeText(settingsPath, header);
+    simple.answers = {{DialogSwitchMode}, {DialogSwitchMode}};
+    advanced.answers = {{DialogSwitchMode}, {DialogCancel}};
+    app.runModeLoop(settingsPath);
+    EXPECT_EQ(events, (Events{"simple dialog", "simple dialog", "advanced dialog", "simple dialog",
+                              "advanced dialog"}));
+    EXPECT_EQ(simple.shown[2], (SimpleDialogValues{SortingNone, "1500"}));
+    EXPECT_EQ(settings(), header);
+}
+
+TEST_F(Driver, StartUpFindsTheSettingsInTheWorkingDirectory) {
+    writeText(settingsPath, "Kavex options\nAdvanced:\n");
+    advanced.answers = {{DialogCancel}};
+    EXPECT_EQ(app.initInstance(), 0);
+    EXPECT_EQ(events, (Events{"advanced dialog"}));
+#ifndef _WIN32  // Windows keeps a working directory from being removed
+    const std::filesystem::path gone = dir.path() / "gone";
+    std::filesystem::create_directory(gone);
+    std::filesystem::current_path(gone);
+    std::filesystem::remove(gone);
+    EXPECT_EQ(app.initInstance(), 1);
+    EXPECT_EQ(events.size(), 1u);
+    EXPECT_EQ(diagnostics.str().rfind("rptiebreaks: cannot read the working directory", 0), 0u);
+#endif
+}
+
+// Cancelling the first file choice ends the program without writing rp.log. Then the first file
+// chosen is deleted before the run reads it, as when another program removes it while the dialog
+// is open: its error, then the file dialog again. The retry rewrote rp.log: one header, of the
+// attempt that finished, and the next start shows its options.
+TEST_F(Driver, SimpleRunRetriesARejectedFileAndFinishesBesideTheInput) {
+    const std::string missing = dir.file("missing.txt");
+    const auto edit = [](SimpleDialogValues& v) {
+        v.sortingIndex = SortingNone;
+        v.eloText = "1500";
+    };
+    simple.answers = {{DialogOk, edit}, {DialogOk, edit}};
+    files.answers = {std::nullopt, crosstable("missing.txt"), crosstable("open.txt")};
+    std::filesystem::remove(missing);
+    EXPECT_EQ(app.runSimpleMode(settingsPath), ModeExit);
+    EXPECT_FALSE(std::filesystem::exists(settingsPath));
+    EXPECT_EQ(app.runSimpleMode(settingsPath), ModeExit);
+    EXPECT_EQ(events, (Events{"simple dialog", OpenFile, "simple dialog", OpenFile,
+                              "error: " + errorMessageText(ErrorCannotOpenFile, missing,
+                                                           "the file cannot be read"),
+                              OpenFile, "open: " + dir.file("open.csv"), "beep"}));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.file("open.csv")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("output_aux_rp.txt")));
+    EXPECT_TRUE(settingsStartWith("Kavex options\nSimple:\nSorting: 2\nElo: 1500\n" + Hyphens +
+                                  "\nInput file: "))
+        << settings();
+    EXPECT_EQ(settings().rfind("Kavex options"), 0u);
+
+    simple.answers = {{DialogCancel}};
+    app.runModeLoop(settingsPath);
+    EXPECT_EQ(simple.shown.back(), (SimpleDialogValues{SortingNone, "1500"}));
+}
+
+// The run works while the progress window waits; its warnings, the opening and the beep reach
+// the user interface on this thread alone.
+TEST_F(Driver, AdvancedRunWritesIndexesAndTheNextStartShowsThem) {
+    std::filesystem::copy_file(RPT_TEST_DATA_DIR "/worked_example.txt", dir.path() / "x.y.txt");
+    // Bucholz, performance, none, Bucholz; an empty count is 0.
+    AdvancedDialogValues accepted{dir.file("x.y.txt"),
+                                  {1, 0, -1, 1},
+                                  {1, 0, -1, 1},
+                                  {"1", "0", "3", ""},
+                                  {"0", "2", "0", "1"},
+                                  false,
+                                  "1500",
+                                  false,
+                                  true};
+    advanced.answers = {{DialogOk, [&](AdvancedDialogValues& v) { v = accepted; }}};
+    EXPECT_EQ(app.runAdvancedMode(settingsPath), ModeExit);
+    EXPECT_TRUE(settingsStartWith("Kavex options\nAdvanced:\n" + accepted.inputFile +
+                                  "\nMethods: 1 0 -1 1 \nModifications: 1 0 -1 1 \n"
+                                  "Worst: 1 0 3 0 \nBest: 0 2 0 1 \nSort: 0\nElo: 1500\n"
+                                  "Headings: 0\nBeep: 1\n" +
+                                  Hyphens + "\n\nExecuting methods...\n"))
+        << settings();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "advanced dialog");
+    EXPECT_EQ(events.back(), "beep");
+    EXPECT_NE(std::find(events.begin(), events.end(), "open: " + dir.file("x.y.csv")),
+              events.end());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("output_aux_rp.txt")));
+    EXPECT_EQ(progress.waits, 1);
+    EXPECT_FALSE(notices.threads.empty());
+    EXPECT_EQ(notices.threads,
+              std::vector<std::thread::id>(notices.threads.size(), std::this_thread::get_id()));
+    EXPECT_EQ(notices.openerThreads, std::vector<std::thread::id>{std::this_thread::get_id()});
+
+    advanced.answers = {{DialogCancel}};
+    app.runModeLoop(settingsPath);
+    accepted.worstText[3] = "0";
+    EXPECT_EQ(advanced.shown.back(), accepted);
+}
+
+// An empty file field becomes "<none>"; after the failure the dialog comes back with the
+// options just accepted, which rp.log holds with the run's log.
+TEST_F(Driver, FailedAdvancedRunBringsTheDialogBackWithTheAcceptedOptions) {
+    const auto edit = [](AdvancedDialogValues& v) {
+        v.methodIndex[2] = ItemRecursiveBucholz;
+        v.modificationIndex[2] = ItemRivalsAverage;
+        v.worstText[2] = "3";
+        v.eloText = "1600";
+    };
+    advanced.answers = {{DialogOk, edit}, {DialogCancel}};
+    EXPECT_EQ(app.runAdvancedMode(settingsPath), ModeExit);
+    EXPECT_EQ(events, (Events{"advanced dialog",
+                              "error: " + errorMessageText(ErrorCannotOpenFile, "<none>",
+                                                           "the file cannot be read"),
+                              "advanced dialog"}));
+    AdvancedDialogValues expected{"<none>"};
+    edit(expected);
+    EXPECT_EQ(advanced.shown[1], expected);
+    EXPECT_TRUE(settingsStartWith("Kavex options\nAdvanced:\n<none>\nMethods: 0 -1 1 -1 \n"));
+    EXPECT_NE(settings().find("Unsuitable input file.\n"), std::string::npos) << settings();
+}
+
+}  // namespace
+}  // namespace tiebreak

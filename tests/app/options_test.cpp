@@ -1,0 +1,162 @@
+// The advanced dialog's enabling rules, and rp.log's options header: what a start reads back from
+// it, also when a crash, a full disk or a hand edit left it damaged. The header's bytes and its
+// round trip through a finished run are held by the drivers' tests.
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/advanced_rules.h"
+#include "app/settings_log.h"
+#include "tests/support/temp_files.h"
+
+namespace tiebreak {
+namespace {
+
+const std::string Hyphens(74, '-');
+
+bool digitsOnly(const std::string& text, std::size_t longest) {
+    return text.size() <= longest && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+class SettingsLogTest : public ::testing::Test {
+protected:
+    // Both read-backs of text as rp.log: a state the dialogs can show, and the file unchanged.
+    void readBack(const std::string& text, const std::string& context) {
+        writeText(path, text);
+        SimpleDialogValues simple;
+        AdvancedDialogValues advanced;
+        static_cast<void>(log.holdsAdvancedOptions());
+        static_cast<void>(log.readSimpleSection(simple));
+        static_cast<void>(log.readAdvancedSection(advanced));
+        EXPECT_TRUE(simple.sortingIndex >= SortingRecursivePerformance &&
+                    simple.sortingIndex <= SortingNone)
+            << context;
+        EXPECT_TRUE(digitsOnly(simple.eloText, EloTextLength)) << context;
+        EXPECT_TRUE(advanced.methodIndex[0] == ItemRecursivePerformance ||
+                    advanced.methodIndex[0] == ItemRecursiveBucholz)
+            << context;
+        for (int row = 0; row < MethodRowCount; ++row) {
+            EXPECT_EQ(advanced.methodIndex[row] == NoSelection,
+                      advanced.modificationIndex[row] == NoSelection)
+                << context << " row " << row;
+            EXPECT_TRUE(digitsOnly(advanced.worstText[row], CountTextLength)) << context;
+            EXPECT_TRUE(digitsOnly(advanced.bestText[row], CountTextLength)) << context;
+        }
+        EXPECT_TRUE(digitsOnly(advanced.eloText, EloTextLength)) << context;
+        EXPECT_EQ(readText(path), text) << context;
+    }
+
+    TempDir dir;
+    std::string path = dir.file("rp.log");
+    SettingsLog log{path};
+};
+
+TEST_F(SettingsLogTest, TruncatedAtEveryByte) {
+    ReplacedFile out = log.writeAdvancedHeader(
+        {"C:/t/open.txt", {1, 0, 1, -1}, {1, 0, 1, -1}, {2, 0, 9, 0}, {1, 0, 0, 0}, 0, 2345, 0, 1});
+    out.stream() << "Executing methods...\n";
+    out.close();
+    const std::string advanced = readText(path);
+    static_cast<void>(log.writeSimpleHeader({SortingNone, 1650}));
+    const std::string simple = readText(path);
+    for (const std::string* whole : {&advanced, &simple}) {
+        for (std::size_t length = 0; length <= whole->size(); ++length)
+            readBack(whole->substr(0, length), "first " + std::to_string(length) + " bytes");
+    }
+}
+
+// Only line 1 exactly "Kavex options" and line 2 beginning with "Advanced:" choose advanced mode.
+TEST_F(SettingsLogTest, ModeComesFromTheFirstTwoLines) {
+    for (const char* text : {"Kavex options\nAdvanced\n", "kavex options\nAdvanced:\n", ""}) {
+        writeText(path, text);
+        EXPECT_FALSE(log.holdsAdvancedOptions()) << text;
+    }
+}
+
+TEST_F(SettingsLogTest, UnwritableFileLosesTheHeaderQuietly) {
+    const SettingsLog inMissingDir(dir.file("no/such/dir/rp.log"));
+    static_cast<void>(inMissingDir.writeSimpleHeader({}));
+    EXPECT_FALSE(inMissingDir.writeAdvancedHeader({}).isOpen());
+    EXPECT_FALSE(inMissingDir.holdsAdvancedOptions());
+}
+
+std::string advancedText(const std::string& methods, const std::string& modifications,
+                         const std::string& rest) {
+    return "Kavex options\nAdvanced:\nf\nMethods: " + methods +
+           "\nModifications: " + modifications + "\n" + rest;
+}
+
+// What cannot be read keeps the held value.
+TEST_F(SettingsLogTest, KeepsDefaultsForWhatCannotBeRead) {
+    const std::string plainRest =
+        "Worst: 0 0 0 0 \nBest: 0 0 0 0 \nSort: 1\nElo: 1400\n"
+        "Headings: 1\nBeep: 0\n" +
+        Hyphens + "\n";
+    AdvancedDialogValues rows{"f"};
+    // Row 1 cannot show "no method", so it keeps its method and takes its modification. Row 2
+    // has a method without a modification, row 3 the reverse, row 4 a method its list does not
+    // have (kept: none) with a modification: rows 2 to 4 keep their default pairs.
+    rows.modificationIndex[0] = 1;
+    AdvancedDialogValues ranges = rows;  // only the numbers in range count
+    ranges.worstText[1] = "3";
+    ranges.bestText[3] = "4";
+    ranges.headings = false;
+    ranges.beep = true;
+    // Everything from the first word that is not a number on keeps its default.
+    AdvancedDialogValues notANumber{"f"};
+    notANumber.methodIndex[0] = 1;
+    const std::pair<std::string, AdvancedDialogValues> cases[] = {
+        {advancedText("-1 1 -1 3 ", "1 -1 1 0 ", plainRest), rows},
+        {advancedText("0 -1 -1 -1 ", "1 -1 -1 -1 ",
+                      "Worst: 12 3 -1 0 \nBest: 0 0 0 4 \nSort: 2\nElo: 10000\nHeadings: 0\n"
+                      "Beep: 1\n"),
+         ranges},
+        {advancedText("1 0 -1 -1 ", "0 x -1 -1 ", plainRest), notANumber}};
+    for (const auto& [text, expected] : cases) {
+        writeText(path, text);
+        AdvancedDialogValues values;
+        EXPECT_TRUE(log.readAdvancedSection(values));
+        EXPECT_EQ(values, expected) << text;
+    }
+}
+
+enum Choice : int { MethodList, ModList };  // the list the user chooses from
+
+struct RuleCase {
+    const char* name;
+    int row;
+    int method;
+    int modification;
+    std::vector<std::pair<Choice, int>> choices;
+    MethodRowState expected;
+};
+
+// A row opened with its selections, then the user's choices in order.
+TEST(AdvancedRules, LeaveTheRowInItsState) {
+    const RuleCase cases[] = {
+        {"EmptyRowOpensDisabled", 2, -1, -1, {}, {-1, -1, false, false}},
+        {"AverageOpensAverageControls", 3, 1, 1, {}, {1, 1, true, true}},
+        {"AverageThenNone", 0, 0, 0, {{ModList, 1}, {ModList, 0}}, {0, 0, true, false}},
+        {"DeleteEmptiesTheRow", 1, 0, 1, {{MethodList, ItemDelete}}, {-1, -1, false, false}},
+        {"OtherMethodKeepsTheModification", 1, 0, 1, {{MethodList, 1}}, {1, 1, true, true}},
+        {"AfterDelete", 1, 1, 1, {{MethodList, ItemDelete}, {MethodList, 0}}, {0, 0, true, false}}};
+    for (const RuleCase& c : cases) {
+        MethodRowState state = openedRow(c.row, c.method, c.modification);
+        for (const auto& [choice, index] : c.choices) {
+            if (choice == MethodList)
+                chooseMethod(state, index);
+            else
+                chooseModification(state, index);
+        }
+        const auto fields = [](const MethodRowState& s) {
+            return std::tuple(s.methodIndex, s.modificationIndex, s.modificationEnabled,
+                              s.averageEnabled);
+        };
+        EXPECT_EQ(fields(state), fields(c.expected)) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace tiebreak

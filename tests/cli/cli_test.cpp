@@ -1,0 +1,180 @@
+// The command line's own rules (the method rows, the simple run it builds, the player --explain
+// names; CLI11's own checks are its own), and the JSON document of a finished run read back:
+// every number exactly as the run computed it, and null where the run has no finite value. The
+// web page of the same run escapes what it shows and names nothing from outside.
+#include "cli/cli_options.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/result_outputs.h"
+#include "cli/results_html.h"
+#include "cli/results_json.h"
+#include "tests/support/recording_notices.h"
+#include "tests/support/temp_files.h"
+#include "tools/crosstable_generator.h"
+#include "tournament/crosstable_reader.h"
+#include "tournament/text_file.h"
+#include "tournament/tournament_reader.h"
+
+namespace tiebreak {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+// Rows in order and the unused rest; a malformed row, or a fifth, is a usage error.
+TEST(CommandLine, MethodRows) {
+    CliOptions options;
+    std::ostringstream out;
+    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
+                               options, out, out),
+              std::nullopt);
+    EXPECT_EQ(options.run.method,
+              (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
+                                  MethodRecursiveBucholz, RowUnused}));
+    EXPECT_EQ(options.run.modification,
+              (std::array<int, 4>{ModificationRivalsAverage, ModificationNone, ModificationNone,
+                                  RowUnused}));
+    EXPECT_EQ(options.run.worst[0], 2);
+    EXPECT_EQ(options.run.best[0], 1);
+    for (const Arguments& arguments :
+         {Arguments{"-t", "rp:avg:10:0", "x"}, Arguments{"-t", "rb:avg:1", "x"},
+          Arguments{"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}}) {
+        std::ostringstream err;
+        EXPECT_EQ(parseCommandLine(arguments, options, out, err), std::optional(CliUsageError));
+        EXPECT_NE(err.str().find("Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\n"),
+                  std::string::npos);
+    }
+}
+
+// The simple dialog's options for the sorting, with the command line's Elo, order, headings,
+// input and beep.
+TEST(CommandLine, SimpleRunTakesTheOtherOptions) {
+    CliOptions options;
+    std::ostringstream out;
+    EXPECT_EQ(parseCommandLine(
+                  {"--simple", "ma", "--elo", "1600", "--no-sort", "--no-headings", "my file.txt"},
+                  options, out, out),
+              std::nullopt);
+    const SimpleRunOptions run = simpleRunOptions(options);
+    EXPECT_EQ(run.sortVariant, 4);
+    EXPECT_EQ(run.sortRows, 2);
+    EXPECT_EQ(run.writeHeadings, 0);
+    EXPECT_EQ(run.eloForUnrated, 1600);
+    EXPECT_EQ(run.inputPath, "my file.txt");
+    EXPECT_EQ(run.beep, 0);
+}
+
+// By the line of the file that holds him (the third player; the header is line 3), or by the
+// start of a name, which must fit one player alone.
+TEST(ExplainedPlayer, ByLineOrByAStartThatFitsOne) {
+    TournamentTable table;
+    ASSERT_EQ(readTournament(table, RPT_TEST_DATA_DIR "/runs/four_rounds.txt", 1400), 0);
+    std::ostringstream err;
+    EXPECT_EQ(chooseExplainedPlayer(table, "6", err), std::optional<std::uint32_t>(2));
+    EXPECT_EQ(chooseExplainedPlayer(table, "ab", err), std::nullopt);
+    EXPECT_EQ(err.str(),
+              "rptiebreaks-cli: \"ab\" names 2 players:\n  4 Abercrombie-Fitzgerald, "
+              "Maria\n  9 Absent, Never\nGive more of the name, or the number of the player's line "
+              "in the file.\n");
+}
+
+std::uint64_t bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+void expectSameNumber(const nlohmann::json& written, double value, const std::string& what) {
+    if (std::isfinite(value)) {
+        ASSERT_TRUE(written.is_number()) << what;
+        EXPECT_EQ(bits(written.get<double>()), bits(value)) << what;
+    } else {
+        EXPECT_TRUE(written.is_null()) << what;
+    }
+}
+
+TEST(ResultsJson, EveryNumberComesBackExactly) {
+    GeneratorOptions field;
+    field.players = 40;
+    field.rounds = 7;
+    field.seed = 4;
+    field.unratedShare = 0.1;
+    field.byeShare = field.forfeitShare = field.absentShare = 0.05;
+    field.playersWithoutGames = 2;
+    TournamentTable table;
+    ASSERT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(field)), 1400), StatusOk);
+
+    const TempDir dir;
+    AdvancedRunOptions run;
+    run.inputPath = "open.txt";
+    run.method = {MethodRecursivePerformance, MethodRecursiveBucholz, MethodRecursivePerformance,
+                  MethodRecursiveBucholz};
+    run.modification = {ModificationNone, ModificationNone, ModificationRivalsAverage,
+                        ModificationRivalsAverage};
+    run.worst = {0, 0, 1, 0};
+    run.best = {0, 0, 1, 7};  // the last row keeps nobody: every value is negative infinity
+    run.sort = 1;
+    run.intermediatePath = dir.file("table.txt");
+    std::ostringstream plain;
+    run.plainTable = &plain;
+    AdvancedRunResult result;
+    run.result = &result;
+    RecordingNotices notices;
+    std::ostringstream log;
+    ASSERT_EQ(runAdvancedAnalysis(notices, notices, run, log, table, 0), RunFinished);
+    std::vector<ExplainedRow> rows;
+    ASSERT_EQ(explainRows(table, run, result, rows), StatusOk);
+    std::ostringstream out;
+    ASSERT_TRUE(writeResultsJson(out, table, run, rows));
+    const nlohmann::json document = nlohmann::json::parse(out.str());
+
+    const MethodOutcome* outcomes[] = {&*result.performance, &*result.bucholz};
+    for (int m = 0; m < 2; ++m) {
+        const nlohmann::json& method = document["methods"][m];
+        EXPECT_EQ(method["iterations"].get<int>(), outcomes[m]->sweeps);
+        expectSameNumber(method["residual"], outcomes[m]->residual, "residual");
+        expectSameNumber(method["direct_distance"], outcomes[m]->directDistance, "distance");
+    }
+    ASSERT_EQ(document["rows"].size(), 4u);
+    ASSERT_EQ(document["players"].size(), table.playerCount());
+    int nulls = 0;
+    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
+        const nlohmann::json& player = document["players"][i];
+        const std::string what = "player " + std::to_string(i + 1);
+        EXPECT_EQ(player["name"].get<std::string>(), table.name(i)) << what;
+        EXPECT_EQ(player["line"].get<std::uint32_t>(), table.line(i)) << what;
+        EXPECT_EQ(bits(player["points"].get<double>()), bits(table.totalPoints(i))) << what;
+        EXPECT_EQ(bits(player["rating"].get<double>()), bits(table.rating(i))) << what;
+        std::int64_t games = 0;
+        for (const nlohmann::json& opponent : player["opponents"]) {
+            const auto j = opponent["number"].get<std::uint32_t>() - 1;
+            EXPECT_EQ(opponent["games"].get<std::int64_t>(), table.gamesAgainst(i, j)) << what;
+            games += opponent["games"].get<std::int64_t>();
+        }
+        EXPECT_EQ(games, table.gamesPlayed(i)) << what;
+        for (int row = 0; row < AdvancedRowCount; ++row) {
+            expectSameNumber(player["values"][row], result.rows[row][i],
+                             what + " row " + std::to_string(row + 1));
+            nulls += player["values"][row].is_null() ? 1 : 0;
+        }
+    }
+    // The players without games in the first two rows, and everybody in the last.
+    EXPECT_EQ(nulls, 2 * 2 + 2 + static_cast<int>(table.playerCount()));
+
+    std::ostringstream page;
+    ASSERT_TRUE(writeResultsHtml(page, table, run, rows));
+    for (const char* outside : {"<script", "src=", "href="})
+        EXPECT_EQ(page.str().find(outside), std::string::npos) << outside;
+    EXPECT_EQ(escapeHtml("<script>'a' & \"b\"</script>"),
+              "&lt;script&gt;&#39;a&#39; &amp; &quot;b&quot;&lt;/script&gt;");
+}
+
+}  // namespace
+}  // namespace tiebreak
