@@ -86,9 +86,7 @@ TEST(Explanation, EveryValueRecomputedFromItsPieces) {
         options.players = doubleRoundRobin ? 9 : 41;
         options.seed = 3;
         options.unratedShare = 0.15;
-        options.byeShare = 0.04;
-        options.forfeitShare = 0.04;
-        options.absentShare = 0.04;
+        options.byeShare = options.forfeitShare = options.absentShare = 0.04;
         options.playersWithoutGames = 2;
         options.doubleRoundRobin = doubleRoundRobin;
         const TournamentTable table = readGenerated(options);

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/named_rows.h"
 #include "tests/support/recording_notices.h"
 #include "tests/support/temp_files.h"
 
@@ -20,10 +19,9 @@ protected:
     ~RunFixture() override;
 
     // Compares text with tests/data/runs/expected/name, byte for byte but for the measures of the
-    // lines of the distance between the iterative and the direct solutions, and of the simple
-    // run's residual of a direct solution, which agree to round-off: within relative 1e-3, or
-    // both below 1e-6 where the stored one is. Under
-    // RPT_UPDATE_GOLDEN=1 the file is rewritten first.
+    // distance between the iterative and the direct solutions and of the simple run's residual of
+    // a direct solution, which agree to round-off. Under RPT_UPDATE_GOLDEN=1 the file is
+    // rewritten first.
     static void expectGolden(const std::string& text, const std::string& name);
 
     const TempDir temp;

@@ -54,9 +54,10 @@ AdvancedRunOptions optionsFor(const std::string& input, std::vector<Row> rows, i
 // same results, so they tie in points and value and keep their crosstable order; Abercrombie's
 // name is 29 characters (filling the name field with its ';'), Featherstonehaugh's is longer
 // and widens its line.
-SimpleRunOptions simple(SimpleSorting sorting) {
+SimpleRunOptions simple(SimpleSorting sorting, int headings = 1) {
     SimpleRunOptions options = simpleRunOptions(sorting, 1400);
     options.inputPath = "four_rounds.txt";
+    options.writeHeadings = headings;
     return options;
 }
 
@@ -68,13 +69,6 @@ SimpleRunOptions columns(std::array<int, MethodSlotCount> masks, int sortMethod,
     options.methodVariants = masks;
     std::tie(options.sortMethod, options.sortVariant, options.dropWorst, options.dropBest) =
         std::tie(sortMethod, sortVariant, worst, best);
-    return options;
-}
-
-SimpleRunOptions unsortedWithoutHeadings() {
-    SimpleRunOptions options = simple(SimpleSortingPerformance);
-    options.sortRows = 2;
-    options.writeHeadings = 0;
     return options;
 }
 
@@ -94,16 +88,19 @@ protected:
         const int read = readTournament(table, options.inputPath, options.eloForUnrated, &reason);
         return runAdvancedAnalysis(notices, notices, options, log, table, read, reason);
     }
-    // The run's one error box, with the name and reason it shows; nothing opened.
+    // The run's one error box, with the name and reason it shows, then forgotten; nothing opened.
     void expectError(int code, const std::string& name, const std::string& reason = {}) {
         EXPECT_EQ(notices.events, Events{"error: " + errorMessageText(code, name, reason)});
         EXPECT_FALSE(std::filesystem::exists("four_rounds.csv"));
+        notices.events.clear();
     }
     static std::string inHere(const std::string& name) {
         return (std::filesystem::current_path() / name).string();
     }
     std::ostringstream log;
 };
+
+const auto ByName = [](const auto& info) { return std::string(info.param.name); };
 
 struct SimpleCase {
     const char* name;
@@ -130,51 +127,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SimpleCase{"by_performance", simple(SimpleSortingPerformance)},
                       SimpleCase{"by_rivals_without_worst",
                                  simple(SimpleSortingRivalsWithoutWorst)},
-                      SimpleCase{"crosstable_order", simple(SimpleSortingNone)},
-                      SimpleCase{"unsorted_without_headings", unsortedWithoutHeadings()},
+                      SimpleCase{"unsorted_without_headings", simple(SimpleSortingNone, 0)},
                       SimpleCase{"all_four_slots", columns({1, 1, 1, 1}, 2, 1), "all_four_slots"},
                       SimpleCase{"five_variants", columns({1 | 2 | 4, 0, 8 | 16, 0}, 2, 16, 2, 1),
                                  "five_variants"}),
-    RowName{});
-
-// The reader's refusal: its reason in the box and in the one log line, and no table.
-TEST_F(Run, SimpleRejectedInputLeavesOneLogLine) {
-    const std::string reason = "line 3: no player line follows the header";
-    writeText("header_last.txt", "Title\nTitle\nNo.;Name;Rtg;1.Rd.;;;x\n");
-    SimpleRunOptions options = simple(SimpleSortingPerformance);
-    options.inputPath = "header_last.txt";
-    EXPECT_EQ(runSimple(notices, notices, options, log), RunFailed);
-    expectError(StatusInvalidArgument, "header_last.txt", reason);
-    EXPECT_EQ(log.str(), "Unsuitable input file\n" + reason + "\n");
-    EXPECT_FALSE(std::filesystem::exists("output_aux_rp.txt"));
-}
-
-// A table that cannot be written blames its folder, not the input; the log is whole.
-TEST_F(Run, SimpleTableThatCannotBeWrittenBlamesTheFolder) {
-    SimpleRunOptions options = simple(SimpleSortingPerformance);
-    options.intermediatePath = "nowhere/table.txt";
-    EXPECT_EQ(runSimple(notices, notices, options, log), RunFailed);
-    expectError(ErrorCannotWriteFolder, inHere("nowhere"));
-    EXPECT_NE(log.str().find("\nOutput file: nowhere/table.txt\n"), std::string::npos);
-    EXPECT_NE(log.str().find("\nContestants that played less than half"), std::string::npos);
-}
-
-// The engine knows no modification for the (P) variant: the run stops computing there (so the
-// Bucholz slot after it is never computed), still writes the table with the column it could not
-// fill, and shows the engine's refusal.
-TEST_F(Run, SimpleUnknownVariantStopsTheComputation) {
-    const SimpleRunOptions options = columns({1 | 4 | 32, 0, 1, 0}, 0, 1);
-    EXPECT_EQ(runSimple(notices, notices, options, log), RunFailed);
-    expectError(StatusInvalidArgument, "four_rounds.txt");
-    EXPECT_NE(readBytes("output_aux_rp.txt").find("RP(P)"), std::string::npos);
-    EXPECT_EQ(log.str().find("Bucholz"), std::string::npos);
-}
+    ByName);
 
 struct GoldenCase {
     const char* name;
     std::vector<Row> rows;
-    const char* log =
-        nullptr;  // the stored log, when another case's: order and headings change none
+    // The stored log, when another case's: order and headings change none.
+    const char* log = nullptr;
     int sortAndHeadings = 1;
 };
 
@@ -206,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                    0},
         GoldenCase{"bucholz_only_rows_two_and_four",
                    {{Rb, None, 0, 0}, {Unused, Unused, 0, 0}, {Rb, Avg, 1, 0}}}),
-    RowName{});
+    ByName);
 
 // worked_example.txt: A beat B and nothing else was played. The iteration swaps the two values
 // with every sweep (x_A' = x_B + 800, x_B' = x_A - 800, from 2000 and 1400), so it stops at its
@@ -228,11 +191,19 @@ TEST_F(Run, AdvancedLimitWarningsRivalsCheckBeepAndPhases) {
                                         "Cross-check by decomposition", "Writing the results"}));
 }
 
-// Nobody played: maxGamesPlayed is 0, so the check is met with every count 0.
+// Nobody played: maxGamesPlayed is 0, so the check is met with every count 0. A .csv input keeps
+// its content: the results get a name of their own beside it, and the log says which. When no
+// program can open them, a notice tells where they are.
 TEST_F(Run, AdvancedTournamentWithoutGamesMeetsTheRivalsCheck) {
-    EXPECT_EQ(run(optionsFor("no_games.txt", {{Rb, Avg, 0, 0}})), RunFinished);
-    EXPECT_EQ(notices.events, (Events{RivalsNotice, "open: no_games.csv"}));
-    expectGolden(readBytes("no_games.csv"), "advanced_no_games.csv");
+    std::filesystem::copy_file("no_games.txt", "no_games.csv");
+    notices.opens = false;
+    EXPECT_EQ(run(optionsFor("no_games.csv", {{Rb, Avg, 0, 0}})), RunFinished);
+    const std::string results = "no_games-tiebreaks.csv";
+    EXPECT_EQ(notices.events, (Events{RivalsNotice, "open: " + results,
+                                      "notice: The results were written to\n" + inHere(results) +
+                                          "\nbut no program could be started to open them."}));
+    EXPECT_EQ(readBytes("no_games.csv"), readBytes("no_games.txt"));
+    expectGolden(readBytes(results), "advanced_no_games.csv");
     expectGolden(log.str(), "advanced_no_games.log");
 }
 
@@ -246,11 +217,10 @@ TEST_F(Run, AdvancedExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
     std::ostringstream plain;
     options.plainTable = &plain;
     EXPECT_EQ(run(options), RunFinished);
-    EXPECT_NE(log.str().find("\nMaximum number of iterations of Recursive Performance surpassed\n"),
-              std::string::npos);
-    EXPECT_NE(log.str().find("\nValues of Recursive Performance: the direct solution of the "
-                             "system\n"),
-              std::string::npos);
+    for (const char* line :
+         {"\nMaximum number of iterations of Recursive Performance surpassed\n",
+          "\nValues of Recursive Performance: the direct solution of the system\n"})
+        EXPECT_EQ(count(log.str(), line), 1u) << line;
 
     TournamentTable table;
     ASSERT_EQ(readTournament(table, "team_match.txt", 1400), 0);
@@ -270,54 +240,59 @@ TEST_F(Run, AdvancedExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
     EXPECT_LT(std::fabs(level), 1e-9);
 }
 
-// A .csv input keeps its content: the results get a name of their own beside it, and the log
-// says which. When no program can open them, a notice tells where they are.
-TEST_F(Run, AdvancedCsvInputIsKeptAndTheResultsAreFound) {
-    std::filesystem::copy_file("four_rounds.txt", "tourney.csv");
-    const std::string input = readBytes("tourney.csv");
-    notices.opens = false;
-    EXPECT_EQ(run(optionsFor("tourney.csv", {{Rp, None, 0, 0}})), RunFinished);
-    EXPECT_EQ(readBytes("tourney.csv"), input);
-    EXPECT_NE(readBytes("tourney-tiebreaks.csv"), "(missing)");
-    EXPECT_NE(log.str().find("Results file: tourney-tiebreaks.csv"), std::string::npos);
-    const std::string full = (std::filesystem::current_path() / "tourney-tiebreaks.csv").string();
-    EXPECT_EQ(notices.events, (Events{"open: tourney-tiebreaks.csv",
-                                      "notice: The results were written to\n" + full +
-                                          "\nbut no program could be started to open them."}));
-}
-
 // A failure after the reading: one box with its code and name, the log as far as the run came
 // and no intermediate table left once the conversion has run.
-TEST_F(Run, AdvancedFailuresAfterTheReading) {
+TEST_F(Run, FailuresAfterTheReading) {
     AdvancedRunOptions firstRowUnused = optionsFor("four_rounds.txt", {{Unused, Unused, 0, 0}});
     EXPECT_EQ(run(firstRowUnused), RunFailed);
     expectError(StatusInvalidArgument, "");
     // A table that cannot be written blames its folder, not the input.
     AdvancedRunOptions options = optionsFor("four_rounds.txt", {{Rp, None, 0, 0}});
     options.intermediatePath = "nowhere/aux.txt";
-    notices.events.clear();
     EXPECT_EQ(run(options), RunFailed);
     expectError(ErrorCannotWriteFolder, inHere("nowhere"));
     options.intermediatePath = "output_aux_rp.txt";
     options.csvPath = "nowhere/x.csv";
-    notices.events.clear();
     EXPECT_EQ(run(options), RunFailed);
     expectError(ErrorCannotCreateOutput, "nowhere/x.csv");
     EXPECT_FALSE(std::filesystem::exists("output_aux_rp.txt"));
     EXPECT_EQ(count(log.str(), "Executing methods"), 2u);
     EXPECT_EQ(count(log.str(), "\nOutput file: nowhere/aux.txt\n"), 1u);
     EXPECT_EQ(count(log.str(), "Contestants"), 0u);
+
+    // The simple run's table that cannot be written blames its folder too; the log is whole.
+    SimpleRunOptions simpleOptions = simple(SimpleSortingPerformance);
+    simpleOptions.intermediatePath = "nowhere/table.txt";
+    log.str("");
+    EXPECT_EQ(runSimple(notices, notices, simpleOptions, log), RunFailed);
+    expectError(ErrorCannotWriteFolder, inHere("nowhere"));
+    EXPECT_NE(log.str().find("\nOutput file: nowhere/table.txt\n"), std::string::npos);
+    EXPECT_NE(log.str().find("\nContestants that played less than half"), std::string::npos);
+    // The engine knows no modification for the (P) variant: the run stops computing there (the
+    // Bucholz slot after it is never computed), still writes the table with the column it could
+    // not fill, and shows the engine's refusal.
+    log.str("");
+    EXPECT_EQ(runSimple(notices, notices, columns({1 | 4 | 32, 0, 1, 0}, 0, 1), log), RunFailed);
+    expectError(StatusInvalidArgument, "four_rounds.txt");
+    EXPECT_NE(readBytes("output_aux_rp.txt").find("RP(P)"), std::string::npos);
+    EXPECT_EQ(log.str().find("Bucholz"), std::string::npos);
 }
 
-// A refused input: the reader's reason in the box, and in the log only for a file that cannot be
-// read (an empty file field arrives as "<none>").
-TEST_F(Run, AdvancedRejectedInput) {
+// A refused input: the reader's reason in the box, no table. The simple run logs it in one line;
+// the advanced run only for a file that cannot be read (an empty file field arrives as "<none>").
+TEST_F(Run, RejectedInput) {
+    const std::string reason = "line 3: no player line follows the header";
     writeText("header_last.txt", "Title\nTitle\nNo.;Name;Rtg;1.Rd.;;;x\n");
+    SimpleRunOptions options = simple(SimpleSortingPerformance);
+    options.inputPath = "header_last.txt";
+    EXPECT_EQ(runSimple(notices, notices, options, log), RunFailed);
+    expectError(StatusInvalidArgument, "header_last.txt", reason);
+    EXPECT_EQ(log.str(), "Unsuitable input file\n" + reason + "\n");
+    EXPECT_FALSE(std::filesystem::exists("output_aux_rp.txt"));
+    log.str("");
     EXPECT_EQ(run(optionsFor("header_last.txt", {{Rp, None, 0, 0}})), RunFailed);
-    expectError(StatusInvalidArgument, "header_last.txt",
-                "line 3: no player line follows the header");
+    expectError(StatusInvalidArgument, "header_last.txt", reason);
     EXPECT_EQ(log.str(), "");
-    notices.events.clear();
     EXPECT_EQ(run(optionsFor("<none>", {{Rp, None, 0, 0}})), RunFailed);
     expectError(ErrorCannotOpenFile, "<none>", "the file cannot be read");
     EXPECT_EQ(log.str(), "Unsuitable input file.\nthe file cannot be read\n");
