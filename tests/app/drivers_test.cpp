@@ -149,9 +149,17 @@ TEST_F(Driver, SimpleRunRetriesARejectedFileAndFinishesBesideTheInput) {
     EXPECT_EQ(simple.shown.back(), (SimpleDialogValues{SortingNone, "1500"}));
 }
 
-// The run works while the progress window waits; its warnings, the opening and the beep reach
-// the user interface on this thread alone.
-TEST_F(Driver, AdvancedRunWritesIndexesAndTheNextStartShowsThem) {
+// An empty file field becomes "<none>"; after the failure the dialog comes back with the options
+// just accepted, which rp.log holds. The retry works while the progress window waits; its
+// warnings, the opening and the beep reach the user interface on this thread alone, and the next
+// start shows its options.
+TEST_F(Driver, AdvancedRunRetriesAndTheNextStartShowsItsOptions) {
+    const auto edit = [](AdvancedDialogValues& v) {
+        v.methodIndex[2] = ItemRecursiveBucholz;
+        v.modificationIndex[2] = ItemRivalsAverage;
+        v.worstText[2] = "3";
+        v.eloText = "1600";
+    };
     // Bucholz, performance, none, Bucholz; an empty count is 0.
     AdvancedDialogValues accepted{crosstable("x.y.txt").path,
                                   {1, 0, -1, 1},
@@ -162,8 +170,15 @@ TEST_F(Driver, AdvancedRunWritesIndexesAndTheNextStartShowsThem) {
                                   "1500",
                                   false,
                                   true};
-    advanced.answers = {{DialogOk, [&](AdvancedDialogValues& v) { v = accepted; }}};
+    advanced.answers = {{DialogOk, edit},
+                        {DialogOk, [&](AdvancedDialogValues& v) { v = accepted; }}};
     EXPECT_EQ(app.runAdvancedMode(settingsPath), ModeExit);
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(events[1], "error: " + errorMessageText(ErrorCannotOpenFile, "<none>",
+                                                      "the file cannot be read"));
+    AdvancedDialogValues failed{"<none>"};
+    edit(failed);
+    EXPECT_EQ(advanced.shown[1], failed);
     EXPECT_TRUE(settings().starts_with("Kavex options\nAdvanced:\n" + accepted.inputFile +
                                        "\nMethods: 1 0 -1 1 \nModifications: 1 0 -1 1 \n"
                                        "Worst: 1 0 3 0 \nBest: 0 2 0 1 \nSort: 0\nElo: 1500\n"
@@ -174,7 +189,7 @@ TEST_F(Driver, AdvancedRunWritesIndexesAndTheNextStartShowsThem) {
     EXPECT_NE(std::find(events.begin(), events.end(), "open: " + dir.file("x.y.csv")),
               events.end());
     EXPECT_FALSE(std::filesystem::exists(dir.file("output_aux_rp.txt")));
-    EXPECT_EQ(files.waits, 1);
+    EXPECT_EQ(files.waits, 2);
     EXPECT_FALSE(notices.threads.empty());
     EXPECT_EQ(notices.threads,
               std::vector<std::thread::id>(notices.threads.size(), std::this_thread::get_id()));
@@ -184,28 +199,6 @@ TEST_F(Driver, AdvancedRunWritesIndexesAndTheNextStartShowsThem) {
     app.runModeLoop(settingsPath);
     accepted.worstText[3] = "0";
     EXPECT_EQ(advanced.shown.back(), accepted);
-}
-
-// An empty file field becomes "<none>"; after the failure the dialog comes back with the
-// options just accepted, which rp.log holds with the run's log.
-TEST_F(Driver, FailedAdvancedRunBringsTheDialogBackWithTheAcceptedOptions) {
-    const auto edit = [](AdvancedDialogValues& v) {
-        v.methodIndex[2] = ItemRecursiveBucholz;
-        v.modificationIndex[2] = ItemRivalsAverage;
-        v.worstText[2] = "3";
-        v.eloText = "1600";
-    };
-    advanced.answers = {{DialogOk, edit}, {DialogCancel}};
-    EXPECT_EQ(app.runAdvancedMode(settingsPath), ModeExit);
-    EXPECT_EQ(events, (Events{"advanced dialog",
-                              "error: " + errorMessageText(ErrorCannotOpenFile, "<none>",
-                                                           "the file cannot be read"),
-                              "advanced dialog"}));
-    AdvancedDialogValues expected{"<none>"};
-    edit(expected);
-    EXPECT_EQ(advanced.shown[1], expected);
-    EXPECT_TRUE(settings().starts_with("Kavex options\nAdvanced:\n<none>\nMethods: 0 -1 1 -1 \n"));
-    EXPECT_NE(settings().find("Unsuitable input file.\n"), std::string::npos) << settings();
 }
 
 }  // namespace

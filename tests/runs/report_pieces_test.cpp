@@ -46,14 +46,13 @@ TEST(TextFormat, MatchesPrintf) {
 }
 
 // Names line up on screen: a valid UTF-8 name takes a column per code point, any other text
-// (Latin-1, a broken or overlong sequence, an encoded surrogate) a column per byte.
+// (Latin-1, a broken or overlong sequence, an encoded surrogate) a column per byte. The goldens
+// hold a two-byte name and one longer than its field.
 TEST(PadRight, CountsCodePointsOfUtf8AndBytesOfAnythingElse) {
-    EXPECT_EQ(padRight("Bergstr\xC3\xB6m;", 12), "Bergstr\xC3\xB6m;  ");
     EXPECT_EQ(padRight("\xE2\x82\xAC\xF0\x9F\x98\x80", 4), "\xE2\x82\xAC\xF0\x9F\x98\x80  ");
     EXPECT_EQ(padRight("Bergstr\xF6m;", 12), "Bergstr\xF6m;  ");
     EXPECT_EQ(padRight("\xC0\xAF", 4), "\xC0\xAF  ");
     EXPECT_EQ(padRight("\xED\xA0\x80", 4), "\xED\xA0\x80 ");
-    EXPECT_EQ(padRight("Hoffmann-Schulze, Maximilian;", 5), "Hoffmann-Schulze, Maximilian;");
 }
 
 // Points first, the value among equal points. Regression: not-a-number values (players without
