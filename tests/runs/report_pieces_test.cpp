@@ -1,18 +1,19 @@
 // The pieces both runs build their outputs from: number formats, the row order, the error boxes'
-// texts, the spreadsheet conversion and rp.log's replacement.
+// texts and the spreadsheet's name.
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include "runs/error_messages.h"
-#include "runs/replaced_file.h"
 #include "runs/report_row.h"
 #include "runs/run_codes.h"
 #include "runs/spreadsheet.h"
 #include "runs/text_format.h"
-#include "tests/runs/run_fixture.h"
+
+#include "tests/support/recording_notices.h"
 
 namespace tiebreak {
 namespace {
@@ -102,37 +103,6 @@ TEST(NonConvergence, WarnsAboveTheTolerance) {
     EXPECT_EQ(notices.events, (Events{warning, warning}));
 }
 
-class Spreadsheet : public RunFixture {};
-
-// The '.' is replaced first, then the ';'. A field that then holds the list separator or a
-// double quote is quoted, its quotes doubled, so that it stays one column.
-TEST_F(Spreadsheet, SubstitutesTheSeparatorsAndQuotesWhereNeeded) {
-    struct Case {
-        Separators separators;
-        const char* source;
-        const char* target;
-    };
-    const Case cases[] = {
-        {{',', ';'}, "", ""},
-        {{'.', ','}, "Lindqvist, Elin;  2.5;  2117.2\n", "\"Lindqvist, Elin\",  2.5,  2117.2\n"},
-        {{',', ';'},
-         "Smith, J. \"Jack\";2.5\r\nB;1.0\r\n",
-         "\"Smith, J, \"\"Jack\"\"\";2,5\r\nB;1,0\r\n"},
-        {{';', ','}, "1.5;2\n", "\"1,5\",2\n"}};
-    for (const Case& row : cases) {
-        notices.localeSeparators = row.separators;
-        writeText("table.txt", row.source);
-        EXPECT_EQ(convertToSpreadsheet("table.txt", "table.csv", notices), 0);
-        EXPECT_EQ(readBytes("table.csv"), row.target) << row.source;
-    }
-}
-
-TEST_F(Spreadsheet, TheSourceIsRemovedWhateverTheConversionGave) {
-    writeText("table.txt", "A;1.0\n");
-    EXPECT_EQ(convertAndRemove("table.txt", "nowhere/table.csv", notices), ErrorCannotCreateOutput);
-    EXPECT_FALSE(std::filesystem::exists("table.txt"));
-}
-
 // The extension of the file name is replaced; an input that is a .csv itself is never
 // overwritten by its results.
 TEST(CsvPath, ReplacesTheFileNamesExtension) {
@@ -143,27 +113,6 @@ TEST(CsvPath, ReplacesTheFileNamesExtension) {
 #else
     EXPECT_EQ(csvPathFor("/t/a.b\\cross"), "/t/a.csv");  // a backslash belongs to a name here
 #endif
-}
-
-class ReplacedFileTest : public RunFixture {};
-
-// Two programs rewrite rp.log at the same time: while they write, a reader sees the old text
-// whole; afterwards, the whole text of the one that finished last, and no temporary file.
-TEST_F(ReplacedFileTest, ReadersSeeOneWholeText) {
-    writeText("rp.log", "old\n");
-    ReplacedFile first("rp.log");
-    ReplacedFile second("rp.log");
-    first.stream() << "first\n" << std::flush;
-    second.stream() << "second\n" << std::flush;
-    EXPECT_EQ(readText("rp.log"), "old\n");
-    EXPECT_TRUE(second.close());
-    EXPECT_EQ(readText("rp.log"), "second\n");
-    second.stream() << "lost\n";  // nothing more after closing
-    first.stream() << "first log\n" << std::flush;
-    EXPECT_TRUE(first.close());
-    EXPECT_EQ(readText("rp.log"), "first\nfirst log\n");
-    for (const auto& entry : std::filesystem::directory_iterator("."))
-        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 }
 
 }  // namespace

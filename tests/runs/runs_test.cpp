@@ -1,10 +1,15 @@
-// The two runs from crosstable to results table and log, through recording notices: the goldens
-// of four_rounds.txt, each failure's one box, and generated fields up to above the
-// decomposition's size limit.
+// The two runs from crosstable to results table and log, through recording notices, each in a
+// directory of its own: the goldens of four_rounds.txt, each failure's one box, and generated
+// fields up to above the decomposition's size limit; the spreadsheet conversion and rp.log's
+// replacement they write with.
 #include "runs/advanced_run.h"
 #include "runs/simple_run.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -12,7 +17,10 @@
 #include "engine/svd/svd.h"
 #include "engine/tie_break.h"
 #include "runs/error_messages.h"
-#include "tests/runs/run_fixture.h"
+#include "runs/replaced_file.h"
+#include "runs/spreadsheet.h"
+#include "tests/support/recording_notices.h"
+#include "tests/support/temp_files.h"
 #include "tools/crosstable_generator.h"
 #include "tournament/tournament_reader.h"
 
@@ -20,6 +28,64 @@ namespace tiebreak {
 namespace {
 
 using Events = std::vector<std::string>;
+
+const std::filesystem::path DataDir = std::filesystem::path(RPT_TEST_DATA_DIR) / "runs";
+
+// The logged distances between the iterative and the direct solutions: round-off, which any
+// change in the order of the additions moves by its own size.
+const std::string MeasureLabels[] = {"Error between recursive method and SVD method: ",
+                                     "Error between recursive method and SVD decomposition: ",
+                                     "Error between recursive method and sparse solver: "};
+
+const std::string DirectSolutionLine = "Singular value decomposition for ";
+const std::string ResidualLabel = "Error: ";
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The label of line k of the stored lines when it holds a measure: a distance, or the simple
+// run's residual of a direct solution.
+std::string measureLabel(const std::vector<std::string>& lines, std::size_t k) {
+    for (const std::string& label : MeasureLabels) {
+        if (lines[k].starts_with(label)) return label;
+    }
+    const bool residual = k > 0 && lines[k - 1].starts_with(DirectSolutionLine);
+    return residual && lines[k].starts_with(ResidualLabel) ? ResidualLabel : "";
+}
+
+// Line k the same in both, a measure within relative 1e-3, or both below 1e-6 where the stored
+// one is.
+bool sameLine(const std::vector<std::string>& got, const std::vector<std::string>& want,
+              std::size_t k) {
+    const std::string label = measureLabel(want, k);
+    if (got[k] == want[k] || label.empty() || !got[k].starts_with(label)) return got[k] == want[k];
+    const double a = std::strtod(got[k].c_str() + label.size(), nullptr);
+    const double e = std::strtod(want[k].c_str() + label.size(), nullptr);
+    return std::fabs(e) < 1e-6 ? std::fabs(a) < 1e-6 : std::fabs(a - e) <= 1e-3 * std::fabs(e);
+}
+
+// text with the line ends of the stored files ("\n").
+std::string withStoredLineEnds(std::string text) {
+#ifdef _WIN32
+    // Text files end their lines with "\r\n" here; the stored files with "\n".
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+#endif
+    return text;
+}
+
+// The text of expected/name, first rewritten to text under RPT_UPDATE_GOLDEN=1.
+std::string storedGolden(const std::string& text, const std::string& name) {
+    const std::filesystem::path path = DataDir / "expected" / name;
+    const char* update = std::getenv("RPT_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") writeText(path, withStoredLineEnds(text));
+    return readBytes(path);
+}
 
 constexpr int Rp = MethodRecursivePerformance;
 constexpr int Rb = MethodRecursiveBucholz;
@@ -79,8 +145,36 @@ std::size_t count(const std::string& text, const std::string& part) {
     return found;
 }
 
-class Run : public RunFixture {
+// Each test runs in a fresh directory of its own, which is the current directory meanwhile (the
+// runs write their intermediate table there), and gets the crosstables of tests/data/runs copied
+// in, so that logs name them without a machine's path.
+class Run : public ::testing::Test {
 protected:
+    Run() {
+        for (const auto& entry : std::filesystem::directory_iterator(DataDir)) {
+            if (entry.is_regular_file())
+                std::filesystem::copy_file(entry, dir / entry.path().filename());
+        }
+        std::filesystem::current_path(dir);
+    }
+    ~Run() override { std::filesystem::current_path(previous); }
+
+    // Compares text with tests/data/runs/expected/name, byte for byte but for the measures of the
+    // distance between the iterative and the direct solutions and of the simple run's residual
+    // of a direct solution, which agree to round-off. Under RPT_UPDATE_GOLDEN=1 the file is
+    // rewritten first.
+    static void expectGolden(const std::string& text, const std::string& name) {
+        const std::string actual = withStoredLineEnds(text);
+        const std::string expected = storedGolden(text, name);
+        const std::vector<std::string> a = linesOf(actual);
+        const std::vector<std::string> e = linesOf(expected);
+        bool same = a.size() == e.size() && actual.ends_with('\n') == expected.ends_with('\n');
+        for (std::size_t k = 0; same && k < a.size(); ++k)
+            same = sameLine(a, e, k);
+        // On a difference, the whole texts, so that the failure shows where.
+        if (same) return;
+        EXPECT_EQ(actual, expected) << "golden file " << (DataDir / "expected" / name);
+    }
     // Reads the input as the advanced driver does and runs; the log collects what the run writes.
     RunOutcome run(const AdvancedRunOptions& options) {
         TournamentTable table;
@@ -97,6 +191,10 @@ protected:
     static std::string inHere(const std::string& name) {
         return (std::filesystem::current_path() / name).string();
     }
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const TempDir temp;
+    const std::filesystem::path dir = temp.path();
+    RecordingNotices notices;
     std::ostringstream log;
 };
 
@@ -341,6 +439,48 @@ TEST_F(Run, AboveTheDecompositionsLimitTheSparseSolverChecks) {
     EXPECT_EQ(count(text, label), 2u);
     for (auto at = text.find(label); at != std::string::npos; at = text.find(label, at + 1))
         EXPECT_LT(std::stod(text.substr(at + label.size())), 1e-6) << text.substr(at);
+}
+
+// The '.' is replaced first, then the ';'. A field that then holds the list separator or a
+// double quote is quoted, its quotes doubled, so that it stays one column.
+TEST_F(Run, SpreadsheetSubstitutesTheSeparatorsAndQuotesWhereNeeded) {
+    struct Case {
+        Separators separators;
+        const char* source;
+        const char* target;
+    };
+    const Case cases[] = {
+        {{',', ';'}, "", ""},
+        {{'.', ','}, "Lindqvist, Elin;  2.5;  2117.2\n", "\"Lindqvist, Elin\",  2.5,  2117.2\n"},
+        {{',', ';'},
+         "Smith, J. \"Jack\";2.5\r\nB;1.0\r\n",
+         "\"Smith, J, \"\"Jack\"\"\";2,5\r\nB;1,0\r\n"},
+        {{';', ','}, "1.5;2\n", "\"1,5\",2\n"}};
+    for (const Case& row : cases) {
+        notices.localeSeparators = row.separators;
+        writeText("table.txt", row.source);
+        EXPECT_EQ(convertToSpreadsheet("table.txt", "table.csv", notices), 0);
+        EXPECT_EQ(readBytes("table.csv"), row.target) << row.source;
+    }
+}
+
+// Two programs rewrite rp.log at the same time: while they write, a reader sees the old text
+// whole; afterwards, the whole text of the one that finished last, and no temporary file.
+TEST_F(Run, ReplacedLogReadersSeeOneWholeText) {
+    writeText("rp.log", "old\n");
+    ReplacedFile first("rp.log");
+    ReplacedFile second("rp.log");
+    first.stream() << "first\n" << std::flush;
+    second.stream() << "second\n" << std::flush;
+    EXPECT_EQ(readText("rp.log"), "old\n");
+    EXPECT_TRUE(second.close());
+    EXPECT_EQ(readText("rp.log"), "second\n");
+    second.stream() << "lost\n";  // nothing more after closing
+    first.stream() << "first log\n" << std::flush;
+    EXPECT_TRUE(first.close());
+    EXPECT_EQ(readText("rp.log"), "first\nfirst log\n");
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 }
 
 }  // namespace
