@@ -153,9 +153,9 @@ protected:
     Run() {
         for (const auto& entry : std::filesystem::directory_iterator(DataDir)) {
             if (entry.is_regular_file())
-                std::filesystem::copy_file(entry, dir / entry.path().filename());
+                std::filesystem::copy_file(entry, dir.path() / entry.path().filename());
         }
-        std::filesystem::current_path(dir);
+        std::filesystem::current_path(dir.path());
     }
     ~Run() override { std::filesystem::current_path(previous); }
 
@@ -192,8 +192,7 @@ protected:
         return (std::filesystem::current_path() / name).string();
     }
     const std::filesystem::path previous = std::filesystem::current_path();
-    const TempDir temp;
-    const std::filesystem::path dir = temp.path();
+    const TempDir dir;
     RecordingNotices notices;
     std::ostringstream log;
 };
@@ -307,13 +306,13 @@ TEST_F(Run, AdvancedTournamentWithoutGamesMeetsTheRivalsCheck) {
 
 // team_match.txt: two teams of four, each player meeting the other team's four. The meetings are
 // two-coloured, so the iteration stops at its limit far from the system's solution; with the
-// exact solution the plain table carries values that satisfy the system to round-off (the
-// table's 12 decimals), with the ratings' games-weighted level, and the log says so.
+// exact solution the row carries values that satisfy the system to round-off, with the ratings'
+// games-weighted level, and the log says so.
 TEST_F(Run, AdvancedExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
     AdvancedRunOptions options = optionsFor("team_match.txt", {{Rp, None, 0, 0}}, 0);
     options.exactSolution = true;
-    std::ostringstream plain;
-    options.plainTable = &plain;
+    AdvancedRunResult result;
+    options.result = &result;
     EXPECT_EQ(run(options), RunFinished);
     for (const char* line :
          {"\nMaximum number of iterations of Recursive Performance surpassed\n",
@@ -322,10 +321,7 @@ TEST_F(Run, AdvancedExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
 
     TournamentTable table;
     ASSERT_EQ(readTournament(table, "team_match.txt", 1400), 0);
-    std::vector<double> values;
-    std::istringstream rows(plain.str());
-    for (std::string row; std::getline(rows, row);)
-        values.push_back(std::stod(row.substr(row.rfind(';') + 1)));
+    const std::vector<double>& values = result.rows[0];
     ASSERT_EQ(values.size(), table.playerCount());
     std::vector<double> stepped(values.size());
     ASSERT_EQ(performanceStep(table, stepped, ratingDifference, values), StatusOk);
@@ -399,10 +395,7 @@ TEST_F(Run, RejectedInput) {
 // The benchmarks' open of 300 players and 9 rounds: its .csv and its log held to the stored
 // output of the element-by-element decomposition, the log's distances to round-off.
 TEST_F(Run, BenchmarkOpenMatchesTheUnoptimisedRun) {
-    GeneratorOptions field;
-    field.players = 300;
-    field.rounds = 9;
-    ASSERT_TRUE(writeCrosstable(field, "open.txt"));
+    ASSERT_TRUE(writeCrosstable({.players = 300, .rounds = 9}, "open.txt"));
     const std::vector<Row> rows{
         {Rp, None, 0, 0}, {Rp, Avg, 1, 1}, {Rb, None, 0, 0}, {Rb, Avg, 1, 1}};
     ASSERT_EQ(run(optionsFor("open.txt", rows)), RunFinished);
@@ -415,11 +408,8 @@ TEST_F(Run, BenchmarkOpenMatchesTheUnoptimisedRun) {
 // 0.00001. The simple run fills both decomposition slots from one sparse system, each within
 // round-off of its iterative column (the log's measure of their distance).
 TEST_F(Run, AboveTheDecompositionsLimitTheSparseSolverChecks) {
-    GeneratorOptions field;
-    field.players = MaxDecompositionPlayers + 1;
-    field.rounds = 5;
-    field.seed = 11;
-    ASSERT_TRUE(writeCrosstable(field, "open.txt"));
+    ASSERT_TRUE(writeCrosstable({.players = MaxDecompositionPlayers + 1, .rounds = 5, .seed = 11},
+                                "open.txt"));
     ASSERT_EQ(run(optionsFor("open.txt", {{Rp, None, 0, 0}, {Rb, Avg, 1, 0}})), RunFinished);
     EXPECT_EQ(notices.events, Events{"open: open.csv"});
     EXPECT_EQ(count(log.str(), "\nError between recursive method and sparse solver: "), 2u);
