@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -22,15 +23,9 @@ using Events = std::vector<std::string>;
 const std::string Hyphens(74, '-');
 const std::string OpenFile = "open file: Recursive performance tie-breaks - Open file";
 
-// One showing of an options dialog: how the user ends it, and on OK what he changed before.
-template <typename Values>
-struct DialogAnswer {
-    DialogOutcome outcome = DialogOk;
-    std::function<void(Values&)> edit = [](Values&) {};
-};
-
 // An options dialog that journals its name and the values of each showing, and plays back one
-// answer per showing. With no answer left it cannot be shown.
+// answer per showing: how the user ends it, and on OK what he changed before. With no answer left
+// it cannot be shown.
 template <typename View, typename Values>
 struct ScriptedOptions : View {
     ScriptedOptions(Events& journal, std::string title) : events(journal), name(std::move(title)) {}
@@ -38,14 +33,14 @@ struct ScriptedOptions : View {
         events.push_back(name);
         shown.push_back(values);
         if (answers.empty()) return DialogNotShown;
-        const DialogAnswer<Values> answer = answers.front();
+        const auto [outcome, edit] = answers.front();
         answers.pop_front();
-        if (answer.outcome == DialogOk) answer.edit(values);
-        return answer.outcome;
+        if (outcome == DialogOk) edit(values);
+        return outcome;
     }
     Events& events;
     std::string name;
-    std::deque<DialogAnswer<Values>> answers;
+    std::deque<std::pair<DialogOutcome, std::function<void(Values&)>>> answers;
     std::vector<Values> shown;
 };
 
@@ -101,8 +96,8 @@ TEST_F(Driver, SwitchButtonsCycleWithoutWritingTheSettings) {
     app.runModeLoop(settingsPath);  // no answers: the view cannot show the dialog
     EXPECT_EQ(diagnostics.str(), "rptiebreaks: the options dialog could not be shown\n");
     writeText(settingsPath, header);
-    simple.answers = {{DialogSwitchMode}, {DialogSwitchMode}};
-    advanced.answers = {{DialogSwitchMode}, {DialogCancel}};
+    simple.answers = {{DialogSwitchMode, {}}, {DialogSwitchMode, {}}};
+    advanced.answers = {{DialogSwitchMode, {}}, {DialogCancel, {}}};
     EXPECT_EQ(app.initInstance(), 0);
     EXPECT_EQ(events, (Events{"simple dialog", "simple dialog", "advanced dialog", "simple dialog",
                               "advanced dialog"}));
@@ -144,7 +139,7 @@ TEST_F(Driver, SimpleRunRetriesARejectedFileAndFinishesBesideTheInput) {
         << settings();
     EXPECT_EQ(settings().rfind("Kavex options"), 0u);
 
-    simple.answers = {{DialogCancel}};
+    simple.answers = {{DialogCancel, {}}};
     app.runModeLoop(settingsPath);
     EXPECT_EQ(simple.shown.back(), (SimpleDialogValues{SortingNone, "1500"}));
 }
@@ -195,7 +190,7 @@ TEST_F(Driver, AdvancedRunRetriesAndTheNextStartShowsItsOptions) {
               std::vector<std::thread::id>(notices.threads.size(), std::this_thread::get_id()));
     EXPECT_EQ(notices.openerThreads, std::vector<std::thread::id>{std::this_thread::get_id()});
 
-    advanced.answers = {{DialogCancel}};
+    advanced.answers = {{DialogCancel, {}}};
     app.runModeLoop(settingsPath);
     accepted.worstText[3] = "0";
     EXPECT_EQ(advanced.shown.back(), accepted);
