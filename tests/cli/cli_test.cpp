@@ -113,7 +113,6 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
                         ModificationRivalsAverage};
     run.worst = {0, 0, 1, 0};
     run.best = {0, 0, 1, 7};  // the last row keeps nobody: every value is negative infinity
-    run.sort = 1;
     run.intermediatePath = dir.file("table.txt");
     std::ostringstream plain;
     run.plainTable = &plain;
