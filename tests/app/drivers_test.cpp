@@ -155,16 +155,14 @@ TEST_F(Driver, AdvancedRunRetriesAndTheNextStartShowsItsOptions) {
         v.worstText[2] = "3";
         v.eloText = "1600";
     };
+    AdvancedDialogValues accepted{crosstable("x.y.txt").path};
     // Bucholz, performance, none, Bucholz; an empty count is 0.
-    AdvancedDialogValues accepted{crosstable("x.y.txt").path,
-                                  {1, 0, -1, 1},
-                                  {1, 0, -1, 1},
-                                  {"1", "0", "3", ""},
-                                  {"0", "2", "0", "1"},
-                                  false,
-                                  "1500",
-                                  false,
-                                  true};
+    accepted.methodIndex = accepted.modificationIndex = {1, 0, -1, 1};
+    accepted.worstText = {"1", "0", "3", ""};
+    accepted.bestText = {"0", "2", "0", "1"};
+    accepted.sort = accepted.headings = false;
+    accepted.eloText = "1500";
+    accepted.beep = true;
     advanced.answers = {{DialogOk, edit},
                         {DialogOk, [&](AdvancedDialogValues& v) { v = accepted; }}};
     EXPECT_EQ(app.runAdvancedMode(settingsPath), ModeExit);

@@ -31,6 +31,8 @@ namespace tiebreak {
 namespace {
 
 using Arguments = std::vector<std::string>;
+constexpr int Rp = MethodRecursivePerformance, Rb = MethodRecursiveBucholz;
+constexpr int None = ModificationNone, Avg = ModificationRivalsAverage;
 
 // Rows in order and the unused rest; a malformed row, or a fifth, is a usage error. The simple
 // run takes the simple dialog's options for the sorting, with the command line's Elo, order,
@@ -41,12 +43,8 @@ TEST(CommandLine, MethodRowsAndTheSimpleRun) {
     EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
                                options, out, out),
               std::nullopt);
-    EXPECT_EQ(options.run.method,
-              (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
-                                  MethodRecursiveBucholz, RowUnused}));
-    EXPECT_EQ(options.run.modification,
-              (std::array<int, 4>{ModificationRivalsAverage, ModificationNone, ModificationNone,
-                                  RowUnused}));
+    EXPECT_EQ(options.run.method, (std::array{Rb, Rp, Rb, RowUnused}));
+    EXPECT_EQ(options.run.modification, (std::array{Avg, None, None, RowUnused}));
     EXPECT_EQ(std::pair(options.run.worst[0], options.run.best[0]), std::pair(2, 1));
     for (const Arguments& arguments :
          {Arguments{"-t", "rp:avg:10:0", "x"}, Arguments{"-t", "rb:avg:1", "x"},
@@ -107,10 +105,8 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
     const TempDir dir;
     AdvancedRunOptions run;
     run.inputPath = "open.txt";
-    run.method = {MethodRecursivePerformance, MethodRecursiveBucholz, MethodRecursivePerformance,
-                  MethodRecursiveBucholz};
-    run.modification = {ModificationNone, ModificationNone, ModificationRivalsAverage,
-                        ModificationRivalsAverage};
+    run.method = {Rp, Rb, Rp, Rb};
+    run.modification = {None, None, Avg, Avg};
     run.worst = {0, 0, 1, 0};
     run.best = {0, 0, 1, 7};  // the last row keeps nobody: every value is negative infinity
     run.intermediatePath = dir.file("table.txt");

@@ -434,23 +434,18 @@ TEST_F(Run, AboveTheDecompositionsLimitTheSparseSolverChecks) {
 // The '.' is replaced first, then the ';'. A field that then holds the list separator or a
 // double quote is quoted, its quotes doubled, so that it stays one column.
 TEST_F(Run, SpreadsheetSubstitutesTheSeparatorsAndQuotesWhereNeeded) {
-    struct Case {
-        Separators separators;
-        const char* source;
-        const char* target;
-    };
-    const Case cases[] = {
+    const std::tuple<Separators, const char*, const char*> cases[] = {
         {{',', ';'}, "", ""},
         {{'.', ','}, "Lindqvist, Elin;  2.5;  2117.2\n", "\"Lindqvist, Elin\",  2.5,  2117.2\n"},
         {{',', ';'},
          "Smith, J. \"Jack\";2.5\r\nB;1.0\r\n",
          "\"Smith, J, \"\"Jack\"\"\";2,5\r\nB;1,0\r\n"},
         {{';', ','}, "1.5;2\n", "\"1,5\",2\n"}};
-    for (const Case& row : cases) {
-        notices.localeSeparators = row.separators;
-        writeText("table.txt", row.source);
+    for (const auto& [separators, source, target] : cases) {
+        notices.localeSeparators = separators;
+        writeText("table.txt", source);
         EXPECT_EQ(convertToSpreadsheet("table.txt", "table.csv", notices), 0);
-        EXPECT_EQ(readBytes("table.csv"), row.target) << row.source;
+        EXPECT_EQ(readBytes("table.csv"), target) << source;
     }
 }
 
