@@ -179,8 +179,7 @@ TEST_F(Driver, AdvancedRunRetriesAndTheNextStartShowsItsOptions) {
                                        Hyphens + "\n\nExecuting methods...\n"))
         << settings();
     EXPECT_EQ(events.back(), "beep");
-    EXPECT_NE(std::find(events.begin(), events.end(), "open: " + dir.file("x.y.csv")),
-              events.end());
+    EXPECT_NE(std::ranges::find(events, "open: " + dir.file("x.y.csv")), events.end());
     EXPECT_FALSE(std::filesystem::exists(dir.file("output_aux_rp.txt")));
     EXPECT_EQ(files.waits, 2);
     EXPECT_FALSE(notices.threads.empty());

@@ -134,12 +134,8 @@ TEST(AdvancedRules, LeaveTheRowInItsState) {
         {"AfterDelete", 1, 1, 1, {{MethodList, ItemDelete}, {MethodList, 0}}, {0, 0, true, false}}};
     for (const RuleCase& c : cases) {
         MethodRowState state = openedRow(c.row, c.method, c.modification);
-        for (const auto& [choice, index] : c.choices) {
-            if (choice == MethodList)
-                chooseMethod(state, index);
-            else
-                chooseModification(state, index);
-        }
+        for (const auto& [choice, index] : c.choices)
+            (choice == MethodList ? chooseMethod : chooseModification)(state, index);
         EXPECT_EQ(std::tuple(state.methodIndex, state.modificationIndex, state.modificationEnabled,
                              state.averageEnabled),
                   c.expected)

@@ -90,8 +90,7 @@ TEST(Explanation, EveryValueRecomputedFromItsPieces) {
         options.playersWithoutGames = 2;
         options.doubleRoundRobin = doubleRoundRobin;
         const TournamentTable table = readGenerated(options);
-        std::vector<double> performance(table.playerCount());
-        std::vector<double> bucholz(table.playerCount());
+        std::vector<double> performance(table.playerCount()), bucholz(table.playerCount());
         ASSERT_GT(recursivePerformance(table, performance, ratingDifference, IterationTolerance,
                                        IterationLimit),
                   1);

@@ -337,8 +337,7 @@ TEST_F(Run, AdvancedExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
 // A failure after the reading: one box with its code and name, the log as far as the run came
 // and no intermediate table left once the conversion has run.
 TEST_F(Run, FailuresAfterTheReading) {
-    AdvancedRunOptions firstRowUnused = optionsFor("four_rounds.txt", {{Unused, Unused, 0, 0}});
-    EXPECT_EQ(run(firstRowUnused), RunFailed);
+    EXPECT_EQ(run(optionsFor("four_rounds.txt", {{Unused, Unused, 0, 0}})), RunFailed);
     expectError(StatusInvalidArgument, "");
     // A table that cannot be written blames its folder, not the input.
     AdvancedRunOptions options = optionsFor("four_rounds.txt", {{Rp, None, 0, 0}});
@@ -416,9 +415,8 @@ TEST_F(Run, AboveTheDecompositionsLimitTheSparseSolverChecks) {
     EXPECT_EQ(count(log.str(), "SVD method"), 0u);
     EXPECT_EQ(count(readBytes("open.csv"), "\n"), MaxDecompositionPlayers + 2u);
 
-    SimpleRunOptions simple = simpleRunOptions(SimpleSortingNone, 1400);
+    SimpleRunOptions simple = columns({1, 1, 1, 1}, 0, 1);
     simple.inputPath = "open.txt";
-    simple.methodVariants = {1, 1, 1, 1};
     log.str("");
     EXPECT_EQ(runSimple(notices, notices, simple, log), RunFinished);
     const std::string text = log.str();
