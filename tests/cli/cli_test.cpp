@@ -10,6 +10,8 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -29,22 +31,21 @@ namespace tiebreak {
 namespace {
 
 using Arguments = std::vector<std::string>;
+constexpr int Rp = MethodRecursivePerformance, Rb = MethodRecursiveBucholz;
+constexpr int None = ModificationNone, Avg = ModificationRivalsAverage;
 
-// Rows in order and the unused rest; a malformed row, or a fifth, is a usage error.
-TEST(CommandLine, MethodRows) {
+// Rows in order and the unused rest; a malformed row, or a fifth, is a usage error. The simple
+// run takes the simple dialog's options for the sorting, with the command line's Elo, order,
+// headings, input and beep.
+TEST(CommandLine, MethodRowsAndTheSimpleRun) {
     CliOptions options;
     std::ostringstream out;
     EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
                                options, out, out),
               std::nullopt);
-    EXPECT_EQ(options.run.method,
-              (std::array<int, 4>{MethodRecursiveBucholz, MethodRecursivePerformance,
-                                  MethodRecursiveBucholz, RowUnused}));
-    EXPECT_EQ(options.run.modification,
-              (std::array<int, 4>{ModificationRivalsAverage, ModificationNone, ModificationNone,
-                                  RowUnused}));
-    EXPECT_EQ(options.run.worst[0], 2);
-    EXPECT_EQ(options.run.best[0], 1);
+    EXPECT_EQ(options.run.method, (std::array{Rb, Rp, Rb, RowUnused}));
+    EXPECT_EQ(options.run.modification, (std::array{Avg, None, None, RowUnused}));
+    EXPECT_EQ(std::pair(options.run.worst[0], options.run.best[0]), std::pair(2, 1));
     for (const Arguments& arguments :
          {Arguments{"-t", "rp:avg:10:0", "x"}, Arguments{"-t", "rb:avg:1", "x"},
           Arguments{"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}}) {
@@ -53,24 +54,14 @@ TEST(CommandLine, MethodRows) {
         EXPECT_NE(err.str().find("Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\n"),
                   std::string::npos);
     }
-}
-
-// The simple dialog's options for the sorting, with the command line's Elo, order, headings,
-// input and beep.
-TEST(CommandLine, SimpleRunTakesTheOtherOptions) {
-    CliOptions options;
-    std::ostringstream out;
     EXPECT_EQ(parseCommandLine(
                   {"--simple", "ma", "--elo", "1600", "--no-sort", "--no-headings", "my file.txt"},
                   options, out, out),
               std::nullopt);
     const SimpleRunOptions run = simpleRunOptions(options);
-    EXPECT_EQ(run.sortVariant, 4);
-    EXPECT_EQ(run.sortRows, 2);
-    EXPECT_EQ(run.writeHeadings, 0);
-    EXPECT_EQ(run.eloForUnrated, 1600);
-    EXPECT_EQ(run.inputPath, "my file.txt");
-    EXPECT_EQ(run.beep, 0);
+    EXPECT_EQ(std::tuple(run.sortVariant, run.sortRows, run.writeHeadings, run.eloForUnrated,
+                         run.inputPath, run.beep),
+              std::tuple(4, 2, 0, 1600, "my file.txt", 0));
 }
 
 // By the line of the file that holds him (the third player; the header is line 3), or by the
@@ -114,13 +105,10 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
     const TempDir dir;
     AdvancedRunOptions run;
     run.inputPath = "open.txt";
-    run.method = {MethodRecursivePerformance, MethodRecursiveBucholz, MethodRecursivePerformance,
-                  MethodRecursiveBucholz};
-    run.modification = {ModificationNone, ModificationNone, ModificationRivalsAverage,
-                        ModificationRivalsAverage};
+    run.method = {Rp, Rb, Rp, Rb};
+    run.modification = {None, None, Avg, Avg};
     run.worst = {0, 0, 1, 0};
     run.best = {0, 0, 1, 7};  // the last row keeps nobody: every value is negative infinity
-    run.sort = 1;
     run.intermediatePath = dir.file("table.txt");
     std::ostringstream plain;
     run.plainTable = &plain;

@@ -86,14 +86,11 @@ TEST(Explanation, EveryValueRecomputedFromItsPieces) {
         options.players = doubleRoundRobin ? 9 : 41;
         options.seed = 3;
         options.unratedShare = 0.15;
-        options.byeShare = 0.04;
-        options.forfeitShare = 0.04;
-        options.absentShare = 0.04;
+        options.byeShare = options.forfeitShare = options.absentShare = 0.04;
         options.playersWithoutGames = 2;
         options.doubleRoundRobin = doubleRoundRobin;
         const TournamentTable table = readGenerated(options);
-        std::vector<double> performance(table.playerCount());
-        std::vector<double> bucholz(table.playerCount());
+        std::vector<double> performance(table.playerCount()), bucholz(table.playerCount());
         ASSERT_GT(recursivePerformance(table, performance, ratingDifference, IterationTolerance,
                                        IterationLimit),
                   1);

@@ -92,7 +92,8 @@ TEST(RecursivePerformance, SolvesTheTriangleByHandInASingleAndADoubleRound) {
 }
 
 // The triangle with byes and a forfeit, and again with an inactive player put in as player 1:
-// every method gives the triangle's values, and the inactive player none.
+// every method with every modification gives the triangle's values, and the inactive player
+// none. Where nobody played, nobody has a value.
 TEST(TieBreakInvariance, ByesForfeitsAndAnInactivePlayerChangeNoValue) {
     TournamentTable unplayed = triangle();
     ASSERT_EQ(unplayed.recordRound(0, NoOpponent, ResultUnplayedWin), StatusOk);  // a bye
@@ -101,25 +102,18 @@ TEST(TieBreakInvariance, ByesForfeitsAndAnInactivePlayerChangeNoValue) {
     ASSERT_EQ(unplayed.recordRound(2, NoOpponent, ResultUnplayedDraw), StatusOk);
     const TournamentTable inactive = tableOfGames(
         {2000, 2500, 1900, 1800}, {{0, 2, ResultWin}, {3, 0, ResultLoss}, {2, 3, ResultDraw}});
+    const TournamentTable nobody = tableOfGames({2000, 1900}, {});
     for (const TieBreakMethod method : Methods) {
-        for (const Modification modification : {ModificationNone, ModificationRivalsAverage}) {
+        for (int m = ModificationPerformanceStep; m <= ModificationCappedToRivalsAverage; ++m) {
+            SCOPED_TRACE(std::to_string(method) + " " + std::to_string(m));
+            const auto modification = static_cast<Modification>(m);
             const std::vector<double> expected = values(triangle(), method, modification);
-            EXPECT_EQ(values(unplayed, method, modification), expected) << method;
+            EXPECT_EQ(values(unplayed, method, modification), expected);
             const std::vector<double> with = values(inactive, method, modification);
-            EXPECT_FALSE(std::isfinite(with[1])) << method;
-            EXPECT_EQ((std::vector<double>{with[0], with[2], with[3]}), expected) << method;
-        }
-    }
-}
-
-// Nobody played: every method with every modification answers, with no value for anyone.
-TEST(TieBreakInvariance, NoActivePlayerGivesNoValue) {
-    const TournamentTable table = tableOfGames({2000, 1900}, {});
-    for (const TieBreakMethod method : Methods) {
-        for (int modification = ModificationPerformanceStep;
-             modification <= ModificationCappedToRivalsAverage; ++modification) {
-            const auto out = values(table, method, static_cast<Modification>(modification));
-            EXPECT_FALSE(std::isfinite(out[0]) || std::isfinite(out[1])) << modification;
+            EXPECT_FALSE(std::isfinite(with[1]));
+            EXPECT_EQ((std::vector<double>{with[0], with[2], with[3]}), expected);
+            const std::vector<double> none = values(nobody, method, modification);
+            EXPECT_FALSE(std::isfinite(none[0]) || std::isfinite(none[1]));
         }
     }
 }

@@ -14,8 +14,7 @@
 namespace tiebreak {
 namespace {
 
-class NoFiles : public InputFileView {
-public:
+struct NoFiles : InputFileView {
     std::optional<ChosenFile> choose(std::string_view) override { return std::nullopt; }
 };
 

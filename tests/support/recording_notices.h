@@ -11,9 +11,8 @@ namespace tiebreak {
 // Boxes, beeps and openings only recorded, in the order they were asked for, with the threads
 // that asked: a platform's boxes must be shown on the user interface thread alone. The journal
 // is the notices' own or one shared with scripted dialogs.
-class RecordingNotices : public Notices, public FileOpener {
-public:
-    RecordingNotices() : events(own_) {}
+struct RecordingNotices : Notices, FileOpener {
+    RecordingNotices() : events(own) {}
     explicit RecordingNotices(std::vector<std::string>& journal) : events(journal) {}
 
     void showError(const std::string& text) override { record("error: " + text); }
@@ -25,22 +24,17 @@ public:
         events.push_back("open: " + path);
         return opens;
     }
+    void record(std::string event) {
+        threads.push_back(std::this_thread::get_id());
+        events.push_back(std::move(event));
+    }
 
-private:
-    std::vector<std::string> own_;
-
-public:
+    std::vector<std::string> own;
     std::vector<std::string>& events;
     std::vector<std::thread::id> threads;  // of the boxes and beeps
     std::vector<std::thread::id> openerThreads;
     Separators localeSeparators;
     bool opens = true;  // false: no program can be started for any file
-
-private:
-    void record(std::string event) {
-        threads.push_back(std::this_thread::get_id());
-        events.push_back(std::move(event));
-    }
 };
 
 }  // namespace tiebreak

@@ -25,10 +25,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::file(const std::string& name) const {
-    return (path_ / name).string();
-}
-
 namespace {
 
 std::string readWhole(const std::filesystem::path& path, std::ios::openmode mode) {

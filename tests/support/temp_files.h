@@ -16,7 +16,9 @@ public:
 
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
     // The full path of name inside the directory.
-    [[nodiscard]] std::string file(const std::string& name) const;
+    [[nodiscard]] std::string file(const std::string& name) const {
+        return (path_ / name).string();
+    }
 
 private:
     std::filesystem::path path_;

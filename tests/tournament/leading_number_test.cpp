@@ -19,13 +19,11 @@ TEST(LeadingNumber, IntReadsAsAtoiDoesAndClamps) {
     EXPECT_EQ(leadingInt("-99999999999999999999"), -2147483647 - 1);
 }
 
+// A comma never counts as a decimal point.
 TEST(LeadingNumber, DoubleReadsPlainNumbersOnly) {
-    const std::pair<const char*, double> rows[] =
-        {
-            {" 2345.5 ", 2345.5}, {"+1.5e3x", 1500.0}, {"-12", -12.0}, {".5", 0.5},
-            {"-", 0.0},           {"nan", 0.0},        {"0x1A", 0.0},  {"1e999", 0.0},
-            {"2000,5", 2000.0},  // a comma never counts as a decimal point
-        };
+    const std::pair<const char*, double> rows[] = {
+        {" 2345.5 ", 2345.5}, {"+1.5e3x", 1500.0}, {"-12", -12.0}, {".5", 0.5},       {"-", 0.0},
+        {"nan", 0.0},         {"0x1A", 0.0},       {"1e999", 0.0}, {"2000,5", 2000.0}};
     for (const auto& [text, value] : rows)
         EXPECT_EQ(leadingDouble(text), value) << '"' << text << '"';
 }
