@@ -104,7 +104,8 @@ template <std::size_t Count, bool Gather>
     }
 }
 
-// The kernels on a whole group or row by row, each build.
+// The kernels on a whole group or row by row, with or without their optional part, in each
+// build.
 template <bool Pending>
 [[gnu::always_inline]] inline void updateAndDotRows(const double* a, const double* pending,
                                                     const double* pendingFactors, double* b,
@@ -117,6 +118,17 @@ template <bool Pending>
     for (std::size_t t = 0; t < count; ++t)
         updateAndDotOf<1, Pending>(a, pending, pendingFactors + t, b + t * stride, stride, n,
                                    out + t);
+}
+
+[[gnu::always_inline]] inline void updateAndDotAny(const double* a, const double* pending,
+                                                   const double* pendingFactors, double* b,
+                                                   std::size_t stride, std::size_t count,
+                                                   std::size_t n, double* out) noexcept {
+    if (pending != nullptr) {
+        updateAndDotRows<true>(a, pending, pendingFactors, b, stride, count, n, out);
+    } else {
+        updateAndDotRows<false>(a, pending, pendingFactors, b, stride, count, n, out);
+    }
 }
 
 template <bool Gather>
@@ -132,13 +144,14 @@ template <bool Gather>
         updateAndGatherOf<1, Gather>(a, factors + t, b + t * stride, stride, n, sums);
 }
 
-void updateAndDotBaseline(const double* a, const double* pending, const double* pendingFactors,
-                          double* b, std::size_t stride, std::size_t count, std::size_t n,
-                          double* out) noexcept {
-    if (pending != nullptr) {
-        updateAndDotRows<true>(a, pending, pendingFactors, b, stride, count, n, out);
+[[gnu::always_inline]] inline void updateAndGatherAny(const double* a, const double* factors,
+                                                      double* b, std::size_t stride,
+                                                      std::size_t count, std::size_t n,
+                                                      double* sums) noexcept {
+    if (sums != nullptr) {
+        updateAndGatherRows<true>(a, factors, b, stride, count, n, sums);
     } else {
-        updateAndDotRows<false>(a, pending, pendingFactors, b, stride, count, n, out);
+        updateAndGatherRows<false>(a, factors, b, stride, count, n, sums);
     }
 }
 
@@ -146,30 +159,13 @@ void updateAndDotBaseline(const double* a, const double* pending, const double* 
                                               const double* pendingFactors, double* b,
                                               std::size_t stride, std::size_t count, std::size_t n,
                                               double* out) noexcept {
-    if (pending != nullptr) {
-        updateAndDotRows<true>(a, pending, pendingFactors, b, stride, count, n, out);
-    } else {
-        updateAndDotRows<false>(a, pending, pendingFactors, b, stride, count, n, out);
-    }
-}
-
-void updateAndGatherBaseline(const double* a, const double* factors, double* b, std::size_t stride,
-                             std::size_t count, std::size_t n, double* sums) noexcept {
-    if (sums != nullptr) {
-        updateAndGatherRows<true>(a, factors, b, stride, count, n, sums);
-    } else {
-        updateAndGatherRows<false>(a, factors, b, stride, count, n, sums);
-    }
+    updateAndDotAny(a, pending, pendingFactors, b, stride, count, n, out);
 }
 
 [[gnu::target("avx2")]] void updateAndGatherAvx2(const double* a, const double* factors, double* b,
                                                  std::size_t stride, std::size_t count,
                                                  std::size_t n, double* sums) noexcept {
-    if (sums != nullptr) {
-        updateAndGatherRows<true>(a, factors, b, stride, count, n, sums);
-    } else {
-        updateAndGatherRows<false>(a, factors, b, stride, count, n, sums);
-    }
+    updateAndGatherAny(a, factors, b, stride, count, n, sums);
 }
 
 [[gnu::always_inline]] inline void addMultipleOf(double* y, double factor, const double* x,
@@ -201,7 +197,7 @@ void updateAndDot(const double* a, const double* pending, const double* pendingF
     if (useAvx2()) {
         updateAndDotAvx2(a, pending, pendingFactors, b, stride, count, n, out);
     } else {
-        updateAndDotBaseline(a, pending, pendingFactors, b, stride, count, n, out);
+        updateAndDotAny(a, pending, pendingFactors, b, stride, count, n, out);
     }
 }
 
@@ -210,7 +206,7 @@ void updateAndGather(const double* a, const double* factors, double* b, std::siz
     if (useAvx2()) {
         updateAndGatherAvx2(a, factors, b, stride, count, n, sums);
     } else {
-        updateAndGatherBaseline(a, factors, b, stride, count, n, sums);
+        updateAndGatherAny(a, factors, b, stride, count, n, sums);
     }
 }
 
