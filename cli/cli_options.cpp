@@ -55,6 +55,8 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
         app.add_option("-t,--tiebreak", rows,
                        "a method row, up to four times, in order: rp, rb (no modification), "
                        "rp:avg:W:B, rb:avg:W:B (rivals average without W worst and B best)")
+            ->expected(1)  // one row a -t: the words after it are not rows
+            ->allow_extra_args(false)
             ->take_all();
     auto* explain = app.add_option("--explain", options.explain,
                                    "print the breakdown of one player's values; PLAYER is a "

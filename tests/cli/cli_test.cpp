@@ -40,9 +40,12 @@ constexpr int None = ModificationNone, Avg = ModificationRivalsAverage;
 TEST(CommandLine, MethodRowsAndTheSimpleRun) {
     CliOptions options;
     std::ostringstream out;
-    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt"},
+    // A -t takes one row: the crosstable may follow it, and other options after that.
+    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt",
+                                "--log", "run.log"},
                                options, out, out),
               std::nullopt);
+    EXPECT_EQ(options.run.inputPath, "cross.txt");
     EXPECT_EQ(options.run.method, (std::array{Rb, Rp, Rb, RowUnused}));
     EXPECT_EQ(options.run.modification, (std::array{Avg, None, None, RowUnused}));
     EXPECT_EQ(std::pair(options.run.worst[0], options.run.best[0]), std::pair(2, 1));
