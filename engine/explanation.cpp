@@ -39,7 +39,7 @@ int explainValues(const TournamentTable& table, std::span<const double> values, 
                 if (!cells[k].played) continue;
                 const auto opponent = static_cast<std::uint32_t>(cells[k].opponent);
                 round.opponentValue = values[opponent];
-                round.gamesAgainst = table.gamesAgainstRow(i)[opponent];
+                round.gamesAgainst = static_cast<std::uint32_t>(table.gamesAgainst(i, opponent));
             }
             e.points = points[i];
             e.games = games[i];

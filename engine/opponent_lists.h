@@ -9,12 +9,12 @@
 namespace tiebreak {
 
 // Each player's opponents in table order with the number of games against each, gathered once
-// from the dense games-against matrix. Sums over a list visit the same terms in the same order as
-// a scan of the matrix row that skips the zero counts, so they give the same results bit for bit
-// at a cost proportional to the games instead of the players.
+// from the table into one flat array for the sweeps. Sums over a list visit the same terms in the
+// same order as a scan of all players that skips those never met, at a cost proportional to the
+// games.
 class OpponentLists {
 public:
-    // Reads the whole matrix once. May throw std::bad_alloc.
+    // Reads the table's lists once. May throw std::bad_alloc.
     explicit OpponentLists(const TournamentTable& table);
 
     // (sum over opponents j of count * values[j]) / gamesPlayed[i]: 0 / 0 for an inactive player.

@@ -245,7 +245,8 @@ RunOutcome runAdvancedAnalysis(Notices& notices, FileOpener& opener,
                                const std::string& readReason) {
     if (readResult != 0) {
         showErrorMessage(notices, readResult, options.inputPath, readReason);
-        if (readResult == ErrorCannotOpenFile && log.good()) {
+        if ((readResult == ErrorCannotOpenFile || readResult == ErrorUnsuitableFile) &&
+            log.good()) {
             log << "Unsuitable input file.\n";
             if (!readReason.empty()) log << readReason << '\n';
             log << std::flush;

@@ -122,39 +122,36 @@ int readCrosstableLines(TournamentTable& table, const std::vector<std::string_vi
     while (headerLine < lines.size() && !isCrosstableHeader(lines[headerLine]))
         ++headerLine;
     if (headerLine == lines.size()) {
-        return refuse(reason, ErrorCannotOpenFile,
+        return refuse(reason, ErrorUnsuitableFile,
                       "no header line (a line with a field \"1.Rd.\")");
     }
     if (lines.size() < 3) {
-        return refuse(reason, ErrorCannotOpenFile,
+        return refuse(reason, ErrorUnsuitableFile,
                       "the file has fewer than three lines (a title, the header, the players)");
     }
 
     const std::size_t playerLines = lines.size() - headerLine - 1;
     if (playerLines == 0) {
-        return refuse(reason, StatusInvalidArgument,
+        return refuse(reason, ErrorUnsuitableFile,
                       atLine(headerLine) + "no player line follows the header");
     }
     // Checked before narrowing: a count beyond 32 bits must not wrap into an acceptable one.
     if (playerLines > TournamentTable::MaxPlayers) {
-        return refuse(reason, StatusNoMemory,
+        return refuse(reason, ErrorTooManyPlayers,
                       std::to_string(playerLines) + " player lines, more than the " +
                           std::to_string(TournamentTable::MaxPlayers) + " this program reads");
     }
-    if (const int status = table.allocate(static_cast<std::uint32_t>(playerLines));
-        failed(status)) {
-        return status;
-    }
+    if (failed(table.allocate(static_cast<std::uint32_t>(playerLines)))) return ErrorNoMemory;
 
     const std::vector<std::string_view> header = splitFields(lines[headerLine]);
     if (header.size() < 7) {
-        return refuse(reason, ErrorCannotOpenFile,
+        return refuse(reason, ErrorUnsuitableFile,
                       atLine(headerLine) + "the header has " + std::to_string(header.size()) +
                           " fields, fewer than 7");
     }
     const HeaderColumns columns = findColumns(header);
     if (!columns.hasName) {
-        return refuse(reason, ErrorCannotOpenFile,
+        return refuse(reason, ErrorUnsuitableFile,
                       atLine(headerLine) + "the header has no Name column");
     }
 

@@ -10,12 +10,11 @@
 namespace tiebreak {
 
 // Fills an empty table from a Swiss Manager crosstable export at path; unrated players get
-// eloForUnrated. Returns StatusOk, ErrorCannotOpenFile (-11) for a file that cannot be opened or
-// is not a crosstable, StatusInvalidArgument (-3) when no player line follows the header,
-// StatusNoMemory (-1) when the table cannot be allocated, ErrorNoMemory (-10) when a name cannot
-// be stored. After a failure the table may be partly filled; the caller owns and discards it.
-// A refused file's reason, one line naming the file's line where there is one, goes to reason
-// when it is given.
+// eloForUnrated. Returns StatusOk, ErrorCannotOpenFile for a file that cannot be opened,
+// ErrorUnsuitableFile for one that is not a crosstable this reader takes, ErrorTooManyPlayers
+// above TournamentTable::MaxPlayers, ErrorNoMemory when memory runs out. After a failure the table
+// may be partly filled; the caller owns and discards it. A refused file's reason, one line naming
+// the file's line where there is one, goes to reason when it is given.
 [[nodiscard]] int readCrosstable(TournamentTable& table, const std::string& path, int eloForUnrated,
                                  std::string* reason = nullptr) noexcept;
 

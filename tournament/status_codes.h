@@ -16,7 +16,9 @@ enum TableStatus : int {
 // an unknown error with its number.
 enum ReaderError : int {
     ErrorNoMemory = -10,
-    ErrorCannotOpenFile = -11,
+    ErrorCannotOpenFile = -11,  // the file cannot be opened or read
+    ErrorUnsuitableFile = -14,  // read, but refused for its content
+    ErrorTooManyPlayers = -15,  // more players than the table takes
 };
 
 [[nodiscard]] constexpr bool failed(int code) noexcept {

@@ -11,26 +11,42 @@
 namespace tiebreak {
 
 // One round cell of a player's line as the table took it: the opponent (NoOpponent when the cell
-// names none, or one beyond the table), the result, and whether it counted as a played game.
+// names none, or one beyond the table), the result, whether it counted as a played game, and the
+// round's kind, colour and points as the file wrote them.
 struct RecordedRound {
     std::int32_t opponent = NoOpponent;
     RoundResult result = ResultUnplayedLoss;
     bool played = false;
+    RoundDetail detail;
+};
+
+// The games a player's line counts against one opponent.
+struct GamesAgainst {
+    std::uint32_t opponent = 0;
+    std::uint32_t games = 0;
+};
+
+// How the file declares the tournament's pairing system (a TRF's 092 record); a crosstable
+// declares none.
+enum DeclaredType : int {
+    DeclaredNone = 0,
+    DeclaredSwiss = 1,
+    DeclaredRoundRobin = 2,
 };
 
 // The read tournament: per player (0-based index in file order) the name, the rating, the points
-// and the played games, and the dense games-against matrix. Only played games with a known
-// opponent link two players; every point counts in totalPoints. Each player's line updates only
-// that player's row, so the matrix is symmetric only when the input is.
+// and the played games, and against whom, held as one list of opponents a player. Only played
+// games with a known opponent link two players; every point counts in totalPoints. Each player's
+// line updates only that player's list, so the games are symmetric only when the input is.
 class TournamentTable {
 public:
-    // Largest field that allocate accepts. The dense matrix needs 4 * n * n bytes (1.6 GB at this
-    // bound), and Linux over-commits memory: a plain allocation of a much larger matrix can
-    // "succeed" and the process be killed later, so a file of that many lines is refused instead.
-    static constexpr std::uint32_t MaxPlayers = 20000;
+    // Largest field that allocate accepts. A player takes some 300 bytes besides his rounds (50
+    // bytes each): about 1 GB at this bound with 11 rounds. Linux over-commits memory, so a file
+    // of far more players would not be refused for its memory but killed later.
+    static constexpr std::uint32_t MaxPlayers = 2000000;
 
-    // Sets playerCount to n and creates zeroed arrays and an n-by-n zero matrix. Called once on
-    // an empty table. StatusOk, or StatusNoMemory when n exceeds MaxPlayers or memory runs out.
+    // Sets playerCount to n and creates zeroed arrays. Called once on an empty table. StatusOk, or
+    // StatusNoMemory when n exceeds MaxPlayers or memory runs out.
     [[nodiscard]] int allocate(std::uint32_t n) noexcept;
 
     // Stores a copy of text as player i's name. StatusInvalidArgument on an empty table,
@@ -48,12 +64,25 @@ public:
     // links the two; the points go by result. StatusOutOfRange for a player or opponent beyond the
     // table; StatusInvalidArgument for a negative opponent other than NoOpponent, for a played
     // result without an opponent and for an unknown result (a valid played game is counted first).
+    // The round's detail is what the result implies (detailOf) unless the reader gives it.
     [[nodiscard]] int recordRound(std::uint32_t i, std::int32_t opponent,
                                   RoundResult result) noexcept;
+    [[nodiscard]] int recordRound(std::uint32_t i, std::int32_t opponent, RoundResult result,
+                                  const RoundDetail& detail) noexcept;
 
     // Sets player i's total points to a score given by the file, which counts points without a
     // game that no round shows; ignored for i >= playerCount.
     void setTotalPoints(std::uint32_t i, double value) noexcept;
+
+    // Player i's start number as the file gives it (0: none); ignored for i >= playerCount.
+    void setStartNumber(std::uint32_t i, std::uint32_t number) noexcept;
+
+    // Marks player i as unrated: his rating is the one given for unrated players.
+    void setUnrated(std::uint32_t i) noexcept;
+
+    // The tournament's name and declared pairing system, where the file gives them.
+    void setTournamentName(std::string_view name);
+    void setDeclaredType(DeclaredType type) noexcept;
 
     // Returns the table to the empty state.
     void release() noexcept;
@@ -71,6 +100,18 @@ public:
     [[nodiscard]] double totalPoints(std::uint32_t i) const noexcept;
     [[nodiscard]] std::int64_t gamesPlayed(std::uint32_t i) const noexcept;
     [[nodiscard]] std::int64_t gamesAgainst(std::uint32_t i, std::uint32_t j) const noexcept;
+    // 0 when the file gives no start number.
+    [[nodiscard]] std::uint32_t startNumber(std::uint32_t i) const noexcept;
+    // False too for a number outside the table.
+    [[nodiscard]] bool isUnrated(std::uint32_t i) const noexcept;
+    // The points of player i's round codes, whatever score his record gives.
+    [[nodiscard]] double codePoints(std::uint32_t i) const noexcept;
+
+    [[nodiscard]] const std::string& tournamentName() const noexcept { return tournamentName_; }
+    [[nodiscard]] DeclaredType declaredType() const noexcept { return declaredType_; }
+    // The rounds really played: the last round in which anybody had an opponent, with a game or
+    // a forfeit (0 when nobody had one).
+    [[nodiscard]] std::uint32_t roundsPlayed() const noexcept;
 
     // Whole arrays for the engine's loops, one entry per player in table order.
     [[nodiscard]] std::span<const double> ratings() const noexcept { return ratings_; }
@@ -79,8 +120,9 @@ public:
     [[nodiscard]] std::span<const std::uint32_t> gamesPlayed() const noexcept {
         return gamesPlayed_;
     }
-    // Row i of the games-against matrix (playerCount counts); empty for i outside the table.
-    [[nodiscard]] std::span<const std::uint32_t> gamesAgainstRow(std::uint32_t i) const noexcept;
+    // Player i's opponents in table order, each with the games his line counts against him;
+    // empty for i outside the table.
+    [[nodiscard]] std::span<const GamesAgainst> opponents(std::uint32_t i) const noexcept;
     // Player i's round cells in the order recordRound received them, round 1 first, refused
     // cells included; empty for i outside the table.
     [[nodiscard]] std::span<const RecordedRound> rounds(std::uint32_t i) const noexcept;
@@ -90,12 +132,17 @@ private:
     std::uint32_t playerCount_ = 0;
     std::uint32_t maxGamesPlayed_ = 0;
     std::vector<std::uint32_t> gamesPlayed_;
-    std::vector<std::uint32_t> gamesAgainst_;  // row-major, playerCount_ * playerCount_
+    std::vector<std::vector<GamesAgainst>> opponents_;  // each in table order
     std::vector<double> ratings_;
     std::vector<double> gamePoints_;
     std::vector<double> totalPoints_;
     std::vector<std::vector<RecordedRound>> rounds_;
     std::vector<std::uint32_t> lines_;
+    std::vector<std::uint32_t> startNumbers_;
+    std::vector<bool> unrated_;
+    std::vector<double> codePoints_;
+    std::string tournamentName_;
+    DeclaredType declaredType_ = DeclaredNone;
 };
 
 }  // namespace tiebreak

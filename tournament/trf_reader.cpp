@@ -130,7 +130,7 @@ int readRounds(TournamentTable& table, std::uint32_t player, const Record& recor
         int opponent = NoOpponent;
         if (number > 0) {
             if (static_cast<std::size_t>(number) >= indexOf.size() || indexOf[number] < 0) {
-                return refuse(reason, ErrorCannotOpenFile,
+                return refuse(reason, ErrorUnsuitableFile,
                               atLine(record.lineIndex()) + "round " + std::to_string(round) +
                                   " refers to start number " + std::to_string(number) +
                                   ", which no player record has");
@@ -153,7 +153,7 @@ int takeScore(TournamentTable& table, std::uint32_t player, const Record& record
     if (field.empty() || field[0] < '0' || field[0] > '9') return StatusOk;
     const double score = leadingDouble(field);
     if (score < table.gamePoints(player)) {
-        return refuse(reason, ErrorCannotOpenFile,
+        return refuse(reason, ErrorUnsuitableFile,
                       atLine(record.lineIndex()) + "the score " + std::string(field) +
                           " is below the " + points(table.gamePoints(player)) +
                           " points of the games played");
@@ -190,10 +190,10 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
         if (isPlayerRecord(lines[i])) records.emplace_back(lines[i], i, utf8);
     }
     if (records.empty()) {
-        return refuse(reason, ErrorCannotOpenFile, "no player record (lines beginning \"001\")");
+        return refuse(reason, ErrorUnsuitableFile, "no player record (lines beginning \"001\")");
     }
     if (records.size() > TournamentTable::MaxPlayers) {
-        return refuse(reason, StatusNoMemory,
+        return refuse(reason, ErrorTooManyPlayers,
                       std::to_string(records.size()) + " player records, more than the " +
                           std::to_string(TournamentTable::MaxPlayers) + " this program reads");
     }
@@ -206,11 +206,11 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
         const std::string_view field = trimmed(record.columns(StartNumberColumn, StartNumberWidth));
         const std::int32_t number = leadingInt(field);
         if (field.empty() || number < 1) {
-            return refuse(reason, ErrorCannotOpenFile,
+            return refuse(reason, ErrorUnsuitableFile,
                           atLine(record.lineIndex()) + "no start number in columns 5-8");
         }
         if (const Record* earlier = recordOf[number]) {
-            return refuse(reason, ErrorCannotOpenFile,
+            return refuse(reason, ErrorUnsuitableFile,
                           atLine(record.lineIndex()) + "start number " + std::to_string(number) +
                               " was given before, on line " +
                               std::to_string(earlier->lineIndex() + 1));
@@ -225,7 +225,7 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
         byStart.push_back(recordOf[number]);
     }
 
-    if (const int status = table.allocate(n); failed(status)) return status;
+    if (failed(table.allocate(n))) return ErrorNoMemory;
     for (std::uint32_t player = 0; player < n; ++player) {
         const Record& record = *byStart[player];
         if (failed(table.setName(player, trimmed(record.columns(NameColumn, NameWidth))))) {

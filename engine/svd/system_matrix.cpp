@@ -2,6 +2,8 @@
 // benchmarks.
 #include "engine/svd/svd.h"
 
+#include <algorithm>
+
 namespace tiebreak {
 
 std::vector<std::uint32_t> activePlayers(const TournamentTable& table) {
@@ -16,13 +18,25 @@ std::vector<std::uint32_t> activePlayers(const TournamentTable& table) {
 Matrix systemMatrixByColumns(const TournamentTable& table, std::span<const std::uint32_t> active) {
     const auto games = table.gamesPlayed();
     const std::size_t count = active.size();
-    // Entry (q, r) is row r, column q.
+    // The position of each active player among the active ones.
+    std::vector<std::int64_t> position(table.playerCount(), -1);
+    for (std::size_t q = 0; q < count; ++q)
+        position[active[q]] = static_cast<std::int64_t>(q);
+    // Entry (q, r) is row r, column q. Pairs that never met hold minus zero, the negated share
+    // of no games, as every other entry of the row is made.
     Matrix columns(count, count + 1);
+    for (std::size_t q = 0; q < count; ++q)
+        std::fill(columns.row(q), columns.row(q) + count, -0.0);
     for (std::size_t r = 0; r < count; ++r) {
-        const auto row = table.gamesAgainstRow(active[r]);
         const double ownGames = static_cast<double>(games[active[r]]);
-        for (std::size_t q = 0; q < count; ++q)
-            columns(q, r) = r == q ? 1.0 : -(static_cast<double>(row[active[q]]) / ownGames);
+        for (const GamesAgainst& entry : table.opponents(active[r])) {
+            // A game standing in one line only may name an opponent without games of his own.
+            const std::int64_t q = position[entry.opponent];
+            if (q >= 0 && static_cast<std::size_t>(q) != r)
+                columns(static_cast<std::size_t>(q), r) =
+                    -(static_cast<double>(entry.games) / ownGames);
+        }
+        columns(r, r) = 1.0;
         columns(r, count) = ownGames;
     }
     return columns;

@@ -379,13 +379,14 @@ TEST_F(Run, RejectedInput) {
     SimpleRunOptions options = simple(SimpleSortingPerformance);
     options.inputPath = "header_last.txt";
     EXPECT_EQ(runSimple(notices, notices, options, log), RunFailed);
-    expectError(StatusInvalidArgument, "header_last.txt", reason);
+    expectError(ErrorUnsuitableFile, "header_last.txt", reason);
     EXPECT_EQ(log.str(), "Unsuitable input file\n" + reason + "\n");
     EXPECT_FALSE(std::filesystem::exists("output_aux_rp.txt"));
     log.str("");
     EXPECT_EQ(run(optionsFor("header_last.txt", {{Rp, None, 0, 0}})), RunFailed);
-    expectError(StatusInvalidArgument, "header_last.txt", reason);
-    EXPECT_EQ(log.str(), "");
+    expectError(ErrorUnsuitableFile, "header_last.txt", reason);
+    EXPECT_EQ(log.str(), "Unsuitable input file.\n" + reason + "\n");
+    log.str("");
     EXPECT_EQ(run(optionsFor("<none>", {{Rp, None, 0, 0}})), RunFailed);
     expectError(ErrorCannotOpenFile, "<none>", "the file cannot be read");
     EXPECT_EQ(log.str(), "Unsuitable input file.\nthe file cannot be read\n");

@@ -94,17 +94,18 @@ TEST(CrosstableReader, UnsuitableFilesAreRefusedWithTheirCodeAndReason) {
         tooMany += "1;A;0\n";
     // The text, its code and the reason.
     const std::tuple<std::string, int, std::string> rows[] = {
-        {"", ErrorCannotOpenFile, noHeader},
-        {"No.;Name;Rtg; 1.Rd.;;;\n1\n2\n", ErrorCannotOpenFile, noHeader},  // the exact text only
-        {"No.;Name;Rtg;1.Rd.;;;\n1;A;2000;-;-;-\n", ErrorCannotOpenFile,
+        {"", ErrorUnsuitableFile, noHeader},
+        {"No.;Name;Rtg; 1.Rd.;;;\n1\n2\n", ErrorUnsuitableFile, noHeader},  // the exact text only
+        {"No.;Name;Rtg;1.Rd.;;;\n1;A;2000;-;-;-\n", ErrorUnsuitableFile,
          "the file has fewer than three lines (a title, the header, the players)"},
-        {"T\nT\nNo.;Name;Rtg;1.Rd.;;;\n", StatusInvalidArgument,
+        {"T\nT\nNo.;Name;Rtg;1.Rd.;;;\n", ErrorUnsuitableFile,
          "line 3: no player line follows the header"},
-        {"T\nNo.;Name;Rtg;1.Rd.;;\n1;A\n", ErrorCannotOpenFile,
+        {"T\nNo.;Name;Rtg;1.Rd.;;\n1;A\n", ErrorUnsuitableFile,
          "line 2: the header has 6 fields, fewer than 7"},
-        {"T\nNo.;Nom;Rtg;1.Rd.;;;x\n1;A\n", ErrorCannotOpenFile,
+        {"T\nNo.;Nom;Rtg;1.Rd.;;;x\n1;A\n", ErrorUnsuitableFile,
          "line 2: the header has no Name column"},
-        {tooMany, StatusNoMemory, "20001 player lines, more than the 20000 this program reads"},
+        {tooMany, ErrorTooManyPlayers,
+         "2000001 player lines, more than the 2000000 this program reads"},
     };
     for (const auto& [text, code, expected] : rows) {
         TournamentTable table;

@@ -119,7 +119,7 @@ TEST(TrfReader, RefusesWithTheLineAndWhy) {
     for (const auto& [text, expected] : refusals) {
         TournamentTable table;
         std::string reason;
-        EXPECT_EQ(readFrom(table, text, &reason), ErrorCannotOpenFile) << text;
+        EXPECT_EQ(readFrom(table, text, &reason), ErrorUnsuitableFile) << text;
         EXPECT_EQ(reason, expected);
     }
 }
