@@ -1,6 +1,6 @@
 #include "app/deferred_notices.h"
 
-#include "runs/spreadsheet.h"
+#include "runs/output_paths.h"
 
 namespace tiebreak {
 

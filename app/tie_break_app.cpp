@@ -8,12 +8,9 @@
 #include "app/settings_log.h"
 #include "app/worker_run.h"
 #include "engine/engine_codes.h"
-#include "runs/advanced_run.h"
+#include "runs/run.h"
 #include "runs/run_codes.h"
-#include "runs/simple_run.h"
 #include "tournament/leading_number.h"
-#include "tournament/tournament_reader.h"
-#include "tournament/tournament_table.h"
 
 namespace tiebreak {
 
@@ -65,8 +62,9 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
         return *next;
     const int elo = leadingInt(values.eloText);
     // The dialog selects one of its three buttons whatever it was filled with.
-    SimpleRunOptions options =
-        simpleRunOptions(static_cast<SimpleSorting>(values.sortingIndex), elo);
+    RunRequest request = simpleRequest(static_cast<SimpleSorting>(values.sortingIndex), elo);
+    RunOutputs outputs;
+    outputs.beep = true;
 
     // A failed run asks for another file with the same options.
     for (;;) {
@@ -74,12 +72,10 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
         if (!input) return ModeExit;
         ReplacedFile log = settings.writeSimpleHeader({values.sortingIndex, elo});
         DeferredNotices deferred(views_.notices);
-        options.inputPath = input->path;
+        request.inputPath = input->path;
         RunOutcome outcome = RunFailed;
         runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
-            SimpleRunOptions run = options;
-            run.progress = progress;
-            outcome = runSimple(deferred, deferred, run, log.stream());
+            outcome = runTieBreaks(request, outputs, deferred, deferred, log.stream(), progress);
         });
         log.close();  // rp.log is whole before the user reads a box
         deferred.replay(views_.notices, views_.opener);
@@ -106,46 +102,27 @@ AdvancedOptions acceptedOptions(const AdvancedDialogValues& values) {
     return options;
 }
 
-// The same options with method and modification codes in place of the list indexes.
-AdvancedRunOptions runOptions(const AdvancedOptions& options) {
-    AdvancedRunOptions run;
-    run.inputPath = options.inputFile;
+// The same options as a run's request: a row for each method row that names a method, in their
+// order, a rivals average where "Rivals average" is chosen.
+RunRequest requestOf(const AdvancedOptions& options) {
+    RunRequest request;
+    request.inputPath = options.inputFile;
     for (int row = 0; row < MethodRowCount; ++row) {
-        run.method[row] = toMethodCode(options.methodIndex[row]);
-        run.modification[row] = toModificationCode(options.modificationIndex[row]);
-        run.worst[row] = options.worst[row];
-        run.best[row] = options.best[row];
+        const int method = options.methodIndex[row];
+        if (method != ItemRecursivePerformance && method != ItemRecursiveBucholz) continue;
+        const bool average = options.modificationIndex[row] == ItemRivalsAverage;
+        request.rows.push_back(
+            {method == ItemRecursiveBucholz ? MethodRecursiveBucholz : MethodRecursivePerformance,
+             average ? ModificationRivalsAverage : ModificationNone, options.worst[row],
+             options.best[row]});
     }
-    run.sort = options.sort;
-    run.eloForUnrated = options.elo;
-    run.headings = options.headings;
-    run.beep = options.beep;
-    return run;
+    request.sorted = options.sort != 0;
+    request.eloForUnrated = options.elo;
+    request.headings = options.headings != 0;
+    return request;
 }
 
 }  // namespace
-
-int toMethodCode(int methodIndex) noexcept {
-    switch (methodIndex) {
-        case ItemRecursivePerformance:
-            return MethodRecursivePerformance;
-        case ItemRecursiveBucholz:
-            return MethodRecursiveBucholz;
-        default:
-            return RowUnused;
-    }
-}
-
-int toModificationCode(int modificationIndex) noexcept {
-    switch (modificationIndex) {
-        case ItemNoModification:
-            return ModificationNone;
-        case ItemRivalsAverage:
-            return ModificationRivalsAverage;
-        default:
-            return RowUnused;
-    }
-}
 
 AppMode CTieBreakApp::runAdvancedMode(const std::string& settingsPath) {
     const SettingsLog settings(settingsPath);
@@ -160,16 +137,11 @@ AppMode CTieBreakApp::runAdvancedMode(const std::string& settingsPath) {
         ReplacedFile log = settings.writeAdvancedHeader(accepted);
         DeferredNotices deferred(views_.notices);
         RunOutcome outcome = RunFailed;
+        RunOutputs outputs;
+        outputs.beep = accepted.beep != 0;
         runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
-            AdvancedRunOptions options = runOptions(accepted);
-            options.progress = progress;
-            enterPhase(progress, PhaseReading);
-            TournamentTable table;
-            std::string reason;
-            const int read =
-                readTournament(table, options.inputPath, options.eloForUnrated, &reason);
-            outcome =
-                runAdvancedAnalysis(deferred, deferred, options, log.stream(), table, read, reason);
+            outcome = runTieBreaks(requestOf(accepted), outputs, deferred, deferred, log.stream(),
+                                   progress);
         });
         log.close();  // rp.log is whole before the user reads a box that sends him there
         deferred.replay(views_.notices, views_.opener);

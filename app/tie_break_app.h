@@ -27,14 +27,6 @@ struct AppViews {
 // The full path of the settings file rp.log in directory, joined with the platform's separator.
 [[nodiscard]] std::string settingsPathIn(const std::filesystem::path& directory);
 
-// The method code a run gets for an item of a method list: MethodRecursivePerformance for 0,
-// MethodRecursiveBucholz for 1, RowUnused for anything else (an empty row, "<delete>").
-[[nodiscard]] int toMethodCode(int methodIndex) noexcept;
-
-// The modification code for an item of a modification list: ModificationNone for 0,
-// ModificationRivalsAverage for 1, RowUnused for anything else.
-[[nodiscard]] int toModificationCode(int modificationIndex) noexcept;
-
 // The desktop program: it has no main window, only the two options dialogs between which the
 // mode loop passes until the user cancels or one run has finished.
 class CTieBreakApp {

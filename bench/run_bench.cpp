@@ -10,8 +10,8 @@
 
 #include "bench/bench_fields.h"
 #include "engine/engine_codes.h"
-#include "runs/advanced_run.h"
 #include "runs/notices.h"
+#include "runs/run.h"
 
 namespace tiebreak {
 namespace {
@@ -29,23 +29,22 @@ void runWith(benchmark::State& state, bool exact) {
     const double bareProcess = peakMegabytes();  // the program and its libraries
     const TournamentTable& table = benchOpen(static_cast<std::uint32_t>(state.range(0)),
                                              static_cast<std::uint32_t>(state.range(1)));
-    AdvancedRunOptions options;
-    options.inputPath = "bench_open.txt";
-    options.method = {MethodRecursivePerformance, MethodRecursiveBucholz,
-                      MethodRecursivePerformance, RowUnused};
-    options.modification = {ModificationNone, ModificationNone, ModificationRivalsAverage,
-                            RowUnused};
-    options.worst = {0, 0, 1, 0};
-    options.sort = 1;
-    options.headings = 1;
-    options.intermediatePath = "bench_run_table.txt";
-    options.exactSolution = exact;
+    RunRequest request;
+    request.inputPath = "bench_open.txt";
+    request.rows = {{MethodRecursivePerformance},
+                    {MethodRecursiveBucholz},
+                    {MethodRecursivePerformance, ModificationRivalsAverage, 1, 0}};
+    request.solve = exact ? SolveExact : SolveIterate;
     SilentNotices notices;
     for (auto _ : state) {
         std::ostringstream report;
         std::ostringstream log;
-        options.plainTable = &report;
-        if (runAdvancedAnalysis(notices, notices, options, log, table, 0) != RunFinished) {
+        RunOutputs outputs;
+        outputs.table = "-";
+        outputs.screen = &report;
+        TournamentTable copy = table;
+        if (runOnTable(std::move(copy), request, outputs, notices, notices, log, {}) !=
+            RunFinished) {
             state.SkipWithError("run failed");
         }
         benchmark::DoNotOptimize(report.str().size());

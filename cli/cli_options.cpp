@@ -2,8 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include "engine/engine_codes.h"
-
 namespace tiebreak {
 
 namespace {
@@ -11,24 +9,22 @@ namespace {
 constexpr const char* Usage =
     "Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\nRun with --help for more information.\n";
 
-// "rp", "rb", "rp:avg:W:B" or "rb:avg:W:B" into row (W and B single digits); false otherwise.
-bool parseRow(const std::string& text, AdvancedRunOptions& options, int row) {
+// "rp", "rb", "rp:avg:W:B" or "rb:avg:W:B" (W and B single digits); nothing otherwise.
+std::optional<TieBreakRow> parseRow(const std::string& text) {
     const std::string method = text.substr(0, 2);
-    if (method != "rp" && method != "rb") return false;
-    options.method[row] = method == "rp" ? MethodRecursivePerformance : MethodRecursiveBucholz;
-    if (text.size() == 2) {
-        options.modification[row] = ModificationNone;
-        return true;
-    }
+    if (method != "rp" && method != "rb") return std::nullopt;
+    TieBreakRow row;
+    row.method = method == "rp" ? MethodRecursivePerformance : MethodRecursiveBucholz;
+    if (text.size() == 2) return row;
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (text.size() != 10 || text.compare(2, 5, ":avg:") != 0 || !digit(text[7]) ||
         text[8] != ':' || !digit(text[9])) {
-        return false;
+        return std::nullopt;
     }
-    options.modification[row] = ModificationRivalsAverage;
-    options.worst[row] = text[7] - '0';
-    options.best[row] = text[9] - '0';
-    return true;
+    row.modification = ModificationRivalsAverage;
+    row.worst = text[7] - '0';
+    row.best = text[9] - '0';
+    return row;
 }
 
 }  // namespace
@@ -36,7 +32,7 @@ bool parseRow(const std::string& text, AdvancedRunOptions& options, int row) {
 std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, CliOptions& options,
                                     std::ostream& out, std::ostream& err) {
     CLI::App app{
-        "Recursive performance and recursive Bucholz tie-breaks of a Swiss Manager "
+        "Recursive performance and recursive Buchholz tie-breaks of a Swiss Manager "
         "crosstable (or a FIDE TRF file).",
         "rptiebreaks-cli"};
     // "/x" is a path, also on Windows, where CLI11 would read it as an option.
@@ -45,23 +41,23 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
     std::vector<std::string> rows;
     std::string simple;
     std::string solve;
+    std::string explain;
     bool noSort = false;
     bool noHeadings = false;
-    bool beep = false;
-    AdvancedRunOptions& run = options.run;
-    run.eloForUnrated = 1400;
-    app.add_option("crosstable", run.inputPath, "the crosstable file")->required();
+    RunRequest& request = options.request;
+    request.eloForUnrated = 1400;
+    app.add_option("crosstable", request.inputPath, "the crosstable file")->required();
     auto* tiebreak =
         app.add_option("-t,--tiebreak", rows,
-                       "a method row, up to four times, in order: rp, rb (no modification), "
+                       "a tie-break row, as many as wanted, in order: rp, rb (no modification), "
                        "rp:avg:W:B, rb:avg:W:B (rivals average without W worst and B best)")
             ->expected(1)  // one row a -t: the words after it are not rows
             ->allow_extra_args(false)
             ->take_all();
-    auto* explain = app.add_option("--explain", options.explain,
-                                   "print the breakdown of one player's values; PLAYER is a "
-                                   "name, the start of one, or the line of the file that "
-                                   "holds the player");
+    auto* explained = app.add_option("--explain", explain,
+                                     "print the breakdown of one player's values; PLAYER is a "
+                                     "name, the start of one, or the line of the file that "
+                                     "holds the player");
     auto* json = app.add_option("--json", options.json,
                                 "write the whole result as JSON there (- for standard output)");
     auto* html = app.add_option("--html", options.html, "write the results as a web page there");
@@ -70,7 +66,7 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                                      "worst) or none")
                           ->check(CLI::IsMember({"rp", "ma", "none"}))
                           ->excludes(tiebreak)
-                          ->excludes(explain)
+                          ->excludes(explained)
                           ->excludes(json)
                           ->excludes(html);
     app.add_option("--solve", solve,
@@ -78,16 +74,17 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                    "instead of the iteration's values (default: the iteration's values)")
         ->check(CLI::IsMember({"exact"}))
         ->excludes(simpleRun);
-    app.add_option("--elo", run.eloForUnrated, "Elo for unrated players")
+    app.add_option("--elo", request.eloForUnrated, "Elo for unrated players")
         ->check(CLI::Range(0, 9999));
     app.add_flag("--no-sort", noSort, "keep crosstable order");
     app.add_flag("--no-headings", noHeadings, "omit the heading line");
-    app.add_option("-o,--output", options.output,
-                   "the .csv file; - prints the plain results table (default: beside the "
-                   "crosstable)");
-    app.add_option("--log", options.log, "write the run log there (- for standard error)");
+    auto* output = app.add_option("-o,--output", options.output,
+                                  "the .csv file; - prints the plain results table (default: "
+                                  "beside the crosstable)");
+    auto* log =
+        app.add_option("--log", options.log, "write the run log there (- for standard error)");
     app.add_flag("--open", options.open, "open the .csv with its associated program");
-    app.add_flag("--beep", beep, "beep when done");
+    app.add_flag("--beep", options.beep, "beep when done");
 
     // CLI11 takes the arguments after the program's name, last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -103,38 +100,38 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
         err << "rptiebreaks-cli: " << error.what() << '\n' << Usage;
         return CliUsageError;
     }
-
-    run.method.fill(RowUnused);
-    run.modification.fill(RowUnused);
-    if (rows.empty()) rows.push_back("rp");
-    if (rows.size() > AdvancedRowCount) {
-        err << "rptiebreaks-cli: at most " << AdvancedRowCount << " tie-break rows\n" << Usage;
-        return CliUsageError;
-    }
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (!parseRow(rows[row], run, static_cast<int>(row))) {
-            err << "rptiebreaks-cli: not a tie-break row: " << rows[row] << '\n' << Usage;
+    // An option given an empty value names nothing; it is not the same as leaving it out.
+    for (const CLI::Option* given : {explained, json, html, output, log}) {
+        if (given->count() > 0 && given->as<std::string>().empty()) {
+            err << "rptiebreaks-cli: " << given->get_name() << " needs a value\n" << Usage;
             return CliUsageError;
         }
     }
-    if (!simple.empty()) {
-        options.simple = simple == "rp"   ? SimpleSortingPerformance
-                         : simple == "ma" ? SimpleSortingRivalsWithoutWorst
-                                          : SimpleSortingNone;
-    }
-    run.exactSolution = solve == "exact";
-    run.sort = noSort ? 0 : 1;
-    run.headings = noHeadings ? 0 : 1;
-    run.beep = beep ? 1 : 0;
-    return std::nullopt;
-}
 
-SimpleRunOptions simpleRunOptions(const CliOptions& options) {
-    SimpleRunOptions simple = simpleRunOptions(*options.simple, options.run.eloForUnrated);
-    static_cast<CommonRunOptions&>(simple) = options.run;
-    if (options.run.sort == 0) simple.sortRows = 2;
-    if (options.run.headings == 0) simple.writeHeadings = 0;
-    return simple;
+    if (!simple.empty()) {
+        const SimpleSorting sorting = simple == "rp"   ? SimpleSortingPerformance
+                                      : simple == "ma" ? SimpleSortingRivalsWithoutWorst
+                                                       : SimpleSortingNone;
+        const std::string input = request.inputPath;
+        request = simpleRequest(sorting, request.eloForUnrated);
+        request.inputPath = input;
+        request.sorted = request.sorted && !noSort;
+    } else {
+        if (rows.empty()) rows.push_back("rp");
+        for (const std::string& text : rows) {
+            const std::optional<TieBreakRow> row = parseRow(text);
+            if (!row) {
+                err << "rptiebreaks-cli: not a tie-break row: " << text << '\n' << Usage;
+                return CliUsageError;
+            }
+            request.rows.push_back(*row);
+        }
+        request.sorted = !noSort;
+        request.solve = solve == "exact" ? SolveExact : SolveIterate;
+    }
+    request.headings = !noHeadings;
+    if (explained->count() > 0) options.explain = explain;
+    return std::nullopt;
 }
 
 }  // namespace tiebreak

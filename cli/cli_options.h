@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runs/advanced_run.h"
-#include "runs/simple_run.h"
+#include "runs/run_request.h"
 
 namespace tiebreak {
 
@@ -17,22 +16,18 @@ enum CliStatus : int {
     CliUsageError = 2,
 };
 
-// The command line, checked: the advanced run it asks for (input, rows, Elo, sorting, headings,
-// beep, solution), or the simple one, and what the program does around the run.
+// The command line, checked: the run it asks for (the advanced one with its rows, or the simple
+// one) and what the program does around the run.
 struct CliOptions {
-    AdvancedRunOptions run;
-    std::optional<SimpleSorting> simple;  // the simple run instead of the advanced one
+    RunRequest request;
     std::string output;  // the .csv; "-" for the plain table on standard output; empty: beside
     std::string log;     // the run log; "-" for standard error; empty: none
     bool open = false;
-    std::string explain;  // the player whose values are broken down; empty: none
-    std::string json;     // the whole result as JSON; "-" for standard output; empty: none
-    std::string html;     // the results as a web page; empty: none
+    bool beep = false;
+    std::optional<std::string> explain;  // the player whose values are broken down
+    std::string json;  // the whole result as JSON; "-" for standard output; empty: none
+    std::string html;  // the results as a web page; empty: none
 };
-
-// The simple run the command line asks for: the simple dialog's options for its sorting, with
-// the input, Elo, sorting, headings and beep of options.run.
-[[nodiscard]] SimpleRunOptions simpleRunOptions(const CliOptions& options);
 
 // Parses the arguments into options. Returns nothing when the run is to go ahead, otherwise the
 // exit status: CliSuccess after --help or --version (written to out), CliUsageError after a

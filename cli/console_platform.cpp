@@ -1,5 +1,14 @@
 #include "cli/console_platform.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include <cstdio>
 #include <iostream>
 
 #include "runs/platform.h"
@@ -27,11 +36,23 @@ void StderrNotices::showNotice(const std::string& text) {
 }
 
 void StderrNotices::beep() {
-    informationBeep();
+#ifdef _WIN32
+    MessageBeep(MB_ICONASTERISK);  // 0x40
+#else
+    std::cerr << '\a' << std::flush;
+#endif
 }
 
 Separators StderrNotices::separators() const {
     return userLocaleSeparators();
+}
+
+bool standardErrorIsTerminal() noexcept {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
 }
 
 bool OptionalOpener::open(const std::string& path) {

@@ -27,4 +27,7 @@ private:
     bool enabled_;
 };
 
+// True when standard error goes to a terminal, where a person watches.
+[[nodiscard]] bool standardErrorIsTerminal() noexcept;
+
 }  // namespace tiebreak

@@ -1,58 +1,20 @@
 // rptiebreaks-cli [OPTIONS] CROSSTABLE: the advanced run (or the simple one) on one crosstable,
 // without any dialog and without rp.log unless --log names it.
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
-#include <random>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/console_platform.h"
-#include "cli/result_outputs.h"
+#include "cli/player_choice.h"
 #include "runs/platform.h"
 #include "runs/replaced_file.h"
-#include "runs/run_codes.h"
-#include "tournament/tournament_reader.h"
+#include "runs/run.h"
 
 namespace {
 
 using namespace tiebreak;
-
-// A private directory for the intermediate table, so that two runs in one directory never meet;
-// removed with everything in it on every way out. Creating a directory is atomic: a name that
-// is taken is never shared, another one is tried.
-class PrivateTable {
-public:
-    PrivateTable() {
-        std::error_code error;
-        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-        std::random_device seed;
-        for (int attempt = 0; attempt < 100 && directory_.empty(); ++attempt) {
-            const std::filesystem::path candidate =
-                base / ("rptiebreaks-" + std::to_string(seed()) + std::to_string(seed()));
-            if (std::filesystem::create_directory(candidate, error)) directory_ = candidate;
-        }
-        // Without a directory of its own the table goes to a name that cannot be created, and
-        // the run reports that it could not write it.
-        path_ = (directory_.empty() ? base / "rptiebreaks-none" / IntermediateFile
-                                    : directory_ / IntermediateFile)
-                    .string();
-    }
-    ~PrivateTable() {
-        std::error_code ignored;
-        if (!directory_.empty()) std::filesystem::remove_all(directory_, ignored);
-    }
-    PrivateTable(const PrivateTable&) = delete;
-    PrivateTable& operator=(const PrivateTable&) = delete;
-    [[nodiscard]] const std::string& path() const { return path_; }
-
-private:
-    std::filesystem::path directory_;
-    std::string path_;
-};
 
 // The run log's stream: standard error for "-", a file replaced whole when the run ends, or
 // nowhere (no --log, or a file that cannot be written).
@@ -84,51 +46,52 @@ PhaseReport terminalProgress() {
 }
 
 // Where the run's results go: the plain table on standard output for "-o -", else the .csv that
-// --output names (beside the crosstable without it), by way of the program's private table.
-void placeResults(const CliOptions& options, const PrivateTable& intermediate,
-                  CommonRunOptions& run) {
-    run.intermediatePath = intermediate.path();
-    if (options.output == "-") {
-        run.plainTable = &std::cout;
-    } else {
-        run.csvPath = options.output;
+// --output names (beside the crosstable without it). A breakdown alone writes no table unless
+// --output asks for one.
+RunOutputs outputsOf(const CliOptions& options) {
+    RunOutputs outputs;
+    outputs.table = options.output;
+    outputs.writeTable = !options.explain || !options.output.empty();
+    outputs.json = options.json;
+    outputs.html = options.html;
+    outputs.screen = &std::cout;
+    outputs.beep = options.beep;
+    return outputs;
+}
+
+// The files a finished run wrote, for the last line a person at a terminal reads.
+void tellWrittenFiles(const RunRequest& request, const RunOutputs& outputs) {
+    std::vector<std::string> files;
+    if (outputs.writeTable) files.push_back(tableName(request, outputs));
+    files.push_back(outputs.json);
+    files.push_back(outputs.html);
+    std::string named;
+    for (const std::string& file : files) {
+        if (file.empty() || file == "-") continue;
+        named += (named.empty() ? "" : ", ") + file;
     }
-    run.progress = terminalProgress();
+    if (!named.empty()) std::cerr << "rptiebreaks-cli: written: " << named << '\n';
 }
 
-int runSimpleCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
-                     std::ostream& log) {
-    const PrivateTable intermediate;
-    SimpleRunOptions run = simpleRunOptions(options);
-    placeResults(options, intermediate, run);
-    return runSimple(notices, opener, run, log) == RunFinished ? CliSuccess : CliRunFailed;
-}
-
-int runAdvancedCommand(const CliOptions& options, Notices& notices, FileOpener& opener,
-                       std::ostream& log) {
-    const PrivateTable intermediate;
-    AdvancedRunOptions run = options.run;
-    placeResults(options, intermediate, run);
-    enterPhase(run.progress, PhaseReading);
+int run(const CliOptions& options, std::ostream& log) {
+    StderrNotices notices;
+    OptionalOpener opener(options.open);
+    const PhaseReport progress = terminalProgress();
+    RunRequest request = options.request;
+    RunOutputs outputs = outputsOf(options);
     TournamentTable table;
-    std::string reason;
-    const int read = readTournament(table, run.inputPath, run.eloForUnrated, &reason);
-    std::optional<std::uint32_t> player;
-    if (read == 0 && !options.explain.empty()) {
-        player = chooseExplainedPlayer(table, options.explain, std::cerr);
-        if (!player) return CliUsageError;
+    if (readRunInput(request, table, notices, log, progress) != StatusOk) return CliRunFailed;
+    if (options.explain) {
+        outputs.explained = chooseExplainedPlayer(table, *options.explain, std::cerr);
+        if (!outputs.explained) return CliUsageError;
     }
-    // An explanation alone writes no spreadsheet, unless --output asks for one.
-    std::ostream nowhere(nullptr);
-    if (player && options.output.empty()) run.plainTable = &nowhere;
-    AdvancedRunResult result;
-    const bool outputs = player || !options.json.empty() || !options.html.empty();
-    if (outputs) run.result = &result;
-    if (runAdvancedAnalysis(notices, opener, run, log, table, read, reason) != RunFinished) {
+    request.explain = options.explain || !options.html.empty();
+    if (runOnTable(std::move(table), request, outputs, notices, opener, log, progress) !=
+        RunFinished) {
         return CliRunFailed;
     }
-    return outputs ? writeResultOutputs(options, run, table, result, player, notices, std::cout)
-                   : CliSuccess;
+    if (progress) tellWrittenFiles(request, outputs);
+    return CliSuccess;
 }
 
 }  // namespace
@@ -139,9 +102,6 @@ int main(int argc, char** argv) {
     if (const auto status = parseCommandLine(arguments, options, std::cout, std::cerr)) {
         return *status;
     }
-    StderrNotices notices;
-    OptionalOpener opener(options.open);
     LogStream log(options.log);
-    return options.simple ? runSimpleCommand(options, notices, opener, log.get())
-                          : runAdvancedCommand(options, notices, opener, log.get());
+    return run(options, log.get());
 }

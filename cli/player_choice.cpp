@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "runs/explanation_text.h"
+
 namespace tiebreak {
 
 namespace {
@@ -39,6 +41,22 @@ std::vector<std::uint32_t> playersNamed(const TournamentTable& table, std::strin
     }
     // A full name wins over the longer names it begins: "Lee" is Lee, not also Leeds.
     return exact.empty() ? prefixed : exact;
+}
+
+std::optional<std::uint32_t> chooseExplainedPlayer(const TournamentTable& table,
+                                                   const std::string& text, std::ostream& err) {
+    const std::vector<std::uint32_t> players = playersNamed(table, text);
+    if (players.size() == 1) return players.front();
+    if (players.empty()) {
+        err << "rptiebreaks-cli: no player is named \"" << text
+            << "\", nor stands on a line of that number\n";
+        return std::nullopt;
+    }
+    err << "rptiebreaks-cli: \"" << text << "\" names " << players.size() << " players:\n";
+    for (const std::uint32_t player : players)
+        err << "  " << numberedName(table, player) << '\n';
+    err << "Give more of the name, or the number of the player's line in the file.\n";
+    return std::nullopt;
 }
 
 }  // namespace tiebreak

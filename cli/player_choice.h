@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,5 +17,11 @@ namespace tiebreak {
 // caller lists them).
 [[nodiscard]] std::vector<std::uint32_t> playersNamed(const TournamentTable& table,
                                                       std::string_view text);
+
+// The player --explain names, or nothing after a message on err: no player, or several, whom it
+// lists.
+[[nodiscard]] std::optional<std::uint32_t> chooseExplainedPlayer(const TournamentTable& table,
+                                                                 const std::string& text,
+                                                                 std::ostream& err);
 
 }  // namespace tiebreak

@@ -1,4 +1,4 @@
-// Recursive Bucholz: the fixed point of the same map with the score fraction as the score term,
+// Recursive Buchholz: the fixed point of the same map with the score fraction as the score term,
 // started from each player's score projected onto the most games anyone played.
 #include <vector>
 
@@ -21,9 +21,9 @@ void bucholzStartValues(const TournamentTable& table, std::span<double> out) noe
     }
 }
 
-int recursiveBucholz(const TournamentTable& table, std::span<double> out, double tolerance,
-                     unsigned maxSweeps) noexcept {
-    return guardMemory(StatusNoMemory, [&] {
+Iteration recursiveBucholz(const TournamentTable& table, std::span<double> out, double tolerance,
+                           unsigned maxSweeps) noexcept {
+    return guardMemory(Iteration{StatusNoMemory}, [&] {
         std::vector<double> start(out.size());
         bucholzStartValues(table, start);
         return iterateFixedPoint(table, out, start, scoreFraction, tolerance, maxSweeps);

@@ -60,10 +60,11 @@ bool hasConverged(const TournamentTable& table, std::span<const double> next,
     return sum < tolerance * tolerance;
 }
 
-int iterateFixedPoint(const TournamentTable& table, std::span<double> out, std::span<double> start,
-                      ScoreFunction f, double tolerance, unsigned maxSweeps) noexcept {
+Iteration iterateFixedPoint(const TournamentTable& table, std::span<double> out,
+                            std::span<double> start, ScoreFunction f, double tolerance,
+                            unsigned maxSweeps) noexcept {
     assert(out.data() != start.data());
-    return guardMemory(StatusNoMemory, [&] {
+    return guardMemory(Iteration{StatusNoMemory}, [&] {
         // 1. The centred score terms, fixed for all sweeps.
         std::vector<double> terms(out.size());
         static_cast<void>(centredScoreTerms(table, terms, f));  // cannot fail
@@ -71,19 +72,19 @@ int iterateFixedPoint(const TournamentTable& table, std::span<double> out, std::
         // 2.-6. Simultaneous sweeps: all of out from the previous x, then x takes out.
         for (unsigned sweep = 0; sweep < maxSweeps; ++sweep) {
             applyRecursiveMap(lists, out, start, terms);
-            if (hasConverged(table, out, start, tolerance)) return static_cast<int>(sweep);
+            if (hasConverged(table, out, start, tolerance)) return Iteration{StatusOk, sweep, true};
             std::copy(out.begin(), out.end(), start.begin());
         }
         // 7. No sweep met the test (or none was made).
-        return static_cast<int>(StatusIterationLimit);
+        return Iteration{StatusOk, maxSweeps, false};
     });
 }
 
-int recursivePerformance(const TournamentTable& table, std::span<double> out, ScoreFunction f,
-                         double tolerance, unsigned maxSweeps) noexcept {
-    return guardMemory(StatusNoMemory, [&] {
+Iteration recursivePerformance(const TournamentTable& table, std::span<double> out,
+                               double tolerance, unsigned maxSweeps) noexcept {
+    return guardMemory(Iteration{StatusNoMemory}, [&] {
         std::vector<double> start(table.ratings().begin(), table.ratings().end());
-        return iterateFixedPoint(table, out, start, f, tolerance, maxSweeps);
+        return iterateFixedPoint(table, out, start, ratingDifference, tolerance, maxSweeps);
     });
 }
 

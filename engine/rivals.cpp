@@ -1,5 +1,5 @@
-// The modifications that average a player's opponents' values: trimmed of the worst and best of
-// them, or with each opponent capped relative to a reference value.
+// The rivals average: the mean of a player's opponents' values, trimmed of the worst and best of
+// them.
 #include <algorithm>
 #include <cassert>
 #include <cmath>
@@ -54,45 +54,6 @@ int trimmedRivalsAverage(const TournamentTable& table, std::span<double> out,
             for (long k = range.low; k < range.end; ++k)
                 sum += entries[static_cast<std::size_t>(k)];
             out[i] = sum / static_cast<double>(kept);
-        }
-        return StatusOk;
-    });
-}
-
-double capOpponentValue(double value, double reference, double limit) noexcept {
-    // The replacement lies 50 points inside the threshold: an opponent just beyond it counts for
-    // less than one just within.
-    constexpr double Cap = 350.0;
-    const double difference = value - reference;
-    if (difference > limit) return reference + Cap;
-    if (difference < -limit) return reference - Cap;
-    return value;
-}
-
-int cappedRivalsAverage(const TournamentTable& table, std::span<double> out,
-                        std::span<const double> values, Modification reference) noexcept {
-    if (reference != ModificationCappedToOwn && reference != ModificationCappedToRivalsAverage) {
-        return StatusInvalidArgument;
-    }
-    assert(out.data() != values.data());
-    constexpr double Limit = 400.0;
-    return guardMemory(StatusNoMemory, [&] {
-        const OpponentLists lists(table);
-        // Every reference comes from the uncapped values, computed before any capping.
-        std::vector<double> references(values.begin(), values.end());
-        if (reference == ModificationCappedToRivalsAverage) {
-            for (std::uint32_t i = 0; i < out.size(); ++i) {
-                references[i] = lists.average(i, values);
-            }
-        }
-        for (std::uint32_t i = 0; i < out.size(); ++i) {
-            const auto opponents = lists.opponents(i);
-            const auto counts = lists.counts(i);
-            double sum = 0.0;
-            for (std::size_t k = 0; k < opponents.size(); ++k) {
-                sum += counts[k] * capOpponentValue(values[opponents[k]], references[i], Limit);
-            }
-            out[i] = sum / lists.games(i);
         }
         return StatusOk;
     });

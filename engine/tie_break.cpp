@@ -36,17 +36,6 @@ int centredScoreTerms(const TournamentTable& table, std::span<double> out,
     return StatusOk;
 }
 
-int rivalsAverage(const TournamentTable& table, std::span<double> out,
-                  std::span<const double> values) noexcept {
-    assert(out.data() != values.data());
-    return guardMemory(StatusNoMemory, [&] {
-        const OpponentLists lists(table);
-        for (std::uint32_t i = 0; i < out.size(); ++i)
-            out[i] = lists.average(i, values);
-        return StatusOk;
-    });
-}
-
 int performanceStep(const TournamentTable& table, std::span<double> out, ScoreFunction f,
                     std::span<const double> values) noexcept {
     const auto x = values.empty() ? table.ratings() : values;
@@ -70,59 +59,20 @@ double weightedNorm(const TournamentTable& table, std::span<const double> values
 }
 
 int applyModification(const TournamentTable& table, std::span<double> out,
-                      std::span<const double> values, Modification modification, ScoreFunction f,
-                      int dropWorst, int dropBest) noexcept {
+                      std::span<const double> values, Modification modification, int dropWorst,
+                      int dropBest) noexcept {
     switch (modification) {
-        case ModificationPerformanceStep:
-            return performanceStep(table, out, f, values);
         case ModificationNone:
             std::copy(values.begin(), values.end(), out.begin());
             return StatusOk;
-        case ModificationPlainRivalsAverage:
-            return rivalsAverage(table, out, values);
         case ModificationRivalsAverage:
             return trimmedRivalsAverage(table, out, values, dropWorst, dropBest);
-        case ModificationCappedToOwn:
-        case ModificationCappedToRivalsAverage:
-            return cappedRivalsAverage(table, out, values, modification);
     }
     return StatusInvalidArgument;
 }
 
-namespace {
-
-// Runs the method into method values; StatusInvalidArgument for an unknown code.
-int runMethod(const TournamentTable& table, std::span<double> values, ScoreFunction f,
-              TieBreakMethod method, double tolerance, unsigned maxSweeps) noexcept {
-    switch (method) {
-        case MethodRecursivePerformance:
-            return recursivePerformance(table, values, f, tolerance, maxSweeps);
-        case MethodRecursivePerformanceSvd:
-            return recursivePerformanceSvd(table, values, f, SvdCutoff);
-        case MethodRecursiveBucholz:
-            return recursiveBucholz(table, values, tolerance, maxSweeps);
-        case MethodRecursiveBucholzSvd:
-            return recursiveBucholzSvd(table, values, SvdCutoff);
-    }
-    return StatusInvalidArgument;
-}
-
-}  // namespace
-
-int computeTieBreak(const TournamentTable& table, std::span<double> out, ScoreFunction f,
-                    TieBreakMethod method, Modification modification, double tolerance,
-                    unsigned maxSweeps, int dropWorst, int dropBest) noexcept {
-    return guardMemory(StatusNoMemory, [&] {
-        std::vector<double> values(out.size());
-        const int result = runMethod(table, values, f, method, tolerance, maxSweeps);
-        if (failed(result)) return result;
-        // The Bucholz methods always score by fraction, whatever function the caller gave.
-        const bool bucholz =
-            method == MethodRecursiveBucholz || method == MethodRecursiveBucholzSvd;
-        const int status = applyModification(table, out, values, modification,
-                                             bucholz ? scoreFraction : f, dropWorst, dropBest);
-        return failed(status) ? status : result;
-    });
+ScoreFunction scoreFunctionOf(TieBreakMethod method) noexcept {
+    return method == MethodRecursiveBucholz ? scoreFraction : ratingDifference;
 }
 
 }  // namespace tiebreak

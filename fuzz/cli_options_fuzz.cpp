@@ -36,15 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(*status == CliSuccess ? err.str().empty() : !err.str().empty());
         return 0;
     }
-    check(!options.run.inputPath.empty() || arguments.size() >= 1);
-    check(options.run.eloForUnrated >= 0 && options.run.eloForUnrated <= 9999);
-    check(options.run.method[0] == MethodRecursivePerformance ||
-          options.run.method[0] == MethodRecursiveBucholz);
-    for (int row = 0; row < AdvancedRowCount; ++row) {
-        check(options.run.worst[row] >= 0 && options.run.worst[row] <= 9);
-        check(options.run.best[row] >= 0 && options.run.best[row] <= 9);
-        check((options.run.method[row] == RowUnused) ==
-              (options.run.modification[row] == RowUnused));
+    const RunRequest& request = options.request;
+    check(!request.inputPath.empty() || arguments.size() >= 1);
+    check(request.eloForUnrated >= 0 && request.eloForUnrated <= 9999);
+    check(!request.rows.empty());
+    for (const TieBreakRow& row : request.rows) {
+        check(row.method == MethodRecursivePerformance || row.method == MethodRecursiveBucholz);
+        check(row.worst >= 0 && row.worst <= 9 && row.best >= 0 && row.best <= 9);
     }
+    check(!options.explain || !options.explain->empty());
     return 0;
 }

@@ -1,7 +1,5 @@
 #include "runs/error_messages.h"
 
-#include <cmath>
-
 #include "runs/run_codes.h"
 
 namespace tiebreak {
@@ -27,6 +25,8 @@ std::string boxText(int code, const std::string& name) {
                    "\nCheck that files may be created there.";
         case ErrorNoMemory:
             return "Not enough memory.";
+        case ErrorNoTieBreak:
+            return "No tie-break was chosen.";
         default:
             return "Unknown error: " + std::to_string(code) + ".";
     }
@@ -51,9 +51,17 @@ std::string resultsNotOpenedText(const std::string& fullPath) {
            "\nbut no program could be started to open them.";
 }
 
-void warnIfNotConverged(Notices& notices, double measure) {
-    // A not-a-number measure compares false and shows nothing.
-    if (std::fabs(measure) > ConvergenceTolerance) notices.showNotice(NonConvergenceText);
+std::string noticeText(RunNotice notice) {
+    switch (notice) {
+        case NoticeNonConvergence:
+            return NonConvergenceText;
+        case NoticeRivals:
+            return RivalsText;
+        case NoticeDecompositionNotConverged:
+            return "The singular value decomposition did not converge in 30 sweeps: its check of "
+                   "the methods may be inexact.";
+    }
+    return {};
 }
 
 }  // namespace tiebreak

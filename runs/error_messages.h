@@ -3,12 +3,13 @@
 #include <string>
 
 #include "runs/notices.h"
+#include "runs/run_result.h"
 
 namespace tiebreak {
 
 // The text of the error box for a result code and the file or folder name concerned (used by the
-// -11, -12 and -13 texts only; other codes show "Unknown error: %d."). A reason, when there is
-// one (why the reader refused the input), follows as the last line.
+// texts of the file and folder codes only; an unknown code shows "Unknown error: %d."). A reason,
+// when there is one (why the reader refused the input), follows as the last line.
 [[nodiscard]] std::string errorMessageText(int code, const std::string& name,
                                            const std::string& reason = {});
 
@@ -24,8 +25,13 @@ inline constexpr const char* NonConvergenceText =
     "Possible non converge of the method.\nCheck rp.log in the root directory to find out about "
     "the problem.";
 
-// Shows the non-convergence notice when |measure| > ConvergenceTolerance (not for a
-// not-a-number measure).
-void warnIfNotConverged(Notices& notices, double measure);
+// The message of a run in which a row took out as many rivals as there were rounds; the log
+// ends with it too.
+inline constexpr const char* RivalsText =
+    "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
+    "out.";
+
+// The text of a run's notice.
+[[nodiscard]] std::string noticeText(RunNotice notice);
 
 }  // namespace tiebreak

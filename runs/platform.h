@@ -24,10 +24,4 @@ bool openWithAssociatedProgram(const std::string& path) noexcept;
 // code page), not through std::filesystem, which reads 8-bit paths otherwise there.
 bool replaceFile(const std::string& from, const std::string& to) noexcept;
 
-// The system's information sound.
-void informationBeep() noexcept;
-
-// True when standard error goes to a terminal, where a person watches.
-[[nodiscard]] bool standardErrorIsTerminal() noexcept;
-
 }  // namespace tiebreak

@@ -58,17 +58,8 @@ bool openWithAssociatedProgram(const std::string& path) noexcept {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-bool standardErrorIsTerminal() noexcept {
-    return isatty(STDERR_FILENO) == 1;
-}
-
 bool replaceFile(const std::string& from, const std::string& to) noexcept {
     return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
-void informationBeep() noexcept {
-    std::fputc('\a', stderr);
-    std::fflush(stderr);
 }
 
 }  // namespace tiebreak

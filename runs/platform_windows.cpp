@@ -3,10 +3,6 @@
 
 #include <shellapi.h>
 
-#include <io.h>
-
-#include <cstdio>
-
 #include "runs/platform.h"
 
 namespace tiebreak {
@@ -38,14 +34,6 @@ bool openWithAssociatedProgram(const std::string& path) noexcept {
 
 bool replaceFile(const std::string& from, const std::string& to) noexcept {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-}
-
-void informationBeep() noexcept {
-    MessageBeep(MB_ICONASTERISK);  // 0x40
-}
-
-bool standardErrorIsTerminal() noexcept {
-    return _isatty(_fileno(stderr)) != 0;
 }
 
 }  // namespace tiebreak

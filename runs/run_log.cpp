@@ -1,27 +1,103 @@
 #include "runs/run_log.h"
 
-#include "engine/tie_break.h"
+#include <algorithm>
+
+#include "runs/error_messages.h"
+#include "runs/output_paths.h"
+#include "runs/text_format.h"
 
 namespace tiebreak {
 
-void logContestantLists(std::ostream& log, const TournamentTable& table) {
-    const auto games = table.gamesPlayed();
-    log << "\nContestants that did not play any round:\n" << std::flush;
-    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
-        if (games[i] == 0) log << table.name(i) << '\n' << std::flush;
-    }
-    log << "\nContestants that played less than half the number of rounds:\n" << std::flush;
-    const std::uint32_t half = table.maxGamesPlayed() / 2;
-    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
-        if (games[i] > 0 && games[i] < half) log << table.name(i) << '\n' << std::flush;
+namespace {
+
+// Both error lines of the advanced log are 47 characters before their measure.
+constexpr const char* ResidualLabel = "Error:                                         ";
+constexpr const char* DecompositionLabel = "Error between recursive method and SVD method: ";
+constexpr const char* SparseLabel = "Error between recursive method and sparse solver: ";
+constexpr const char* NotConvergedLine =
+    "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
+constexpr const char* SparseLimitLine = "Sparse solver: stopped at its iteration limit\n";
+
+const char* methodName(TieBreakMethod method) {
+    return method == MethodRecursiveBucholz ? "Recursive Bucholz" : "Recursive Performance";
+}
+
+void logIteration(std::ostream& log, const MethodOutcome& outcome) {
+    if (outcome.iteration.converged) {
+        log << "\nNumber of iterations of " << methodName(outcome.method) << ": "
+            << outcome.iteration.sweeps << '\n';
+    } else {
+        log << "\nMaximum number of iterations of " << methodName(outcome.method) << " surpassed\n";
     }
 }
 
-double differenceMeasure(const TournamentTable& table, std::span<double> scratch,
-                         std::span<const double> values) noexcept {
-    for (std::size_t i = 0; i < scratch.size(); ++i)
-        scratch[i] -= values[i];
-    return weightedNorm(table, scratch);
+void logDirectSolution(std::ostream& log, const RunResult& result, const MethodOutcome& outcome,
+                       bool firstChecked) {
+    if (firstChecked && !result.decompositionConverged) log << NotConvergedLine;
+    if (!outcome.directConverged) log << SparseLimitLine;
+    log << (outcome.solver == SolverSparse ? SparseLabel : DecompositionLabel)
+        << general(outcome.directDistance, 17) << '\n';
+    if (outcome.valuesAreDirect) {
+        log << "Values of " << methodName(outcome.method)
+            << ": the direct solution of the system\n";
+    }
+}
+
+void logNames(std::ostream& log, const TournamentTable& table,
+              bool (*listed)(std::uint32_t games, std::uint32_t half)) {
+    const std::uint32_t half = table.maxGamesPlayed() / 2;
+    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
+        if (listed(table.gamesPlayed()[i], half)) log << table.name(i) << '\n';
+    }
+}
+
+}  // namespace
+
+void logMethods(std::ostream& log, const RunResult& result) {
+    const bool simple = result.request.style == StyleSimple;
+    if (simple) log << "Input file: " << result.request.inputPath << '\n';
+    log << "\nExecuting methods...\n";
+    bool firstChecked = true;
+    for (const MethodOutcome& outcome : result.methods) {
+        logIteration(log, outcome);
+        log << (simple ? "Error: " : ResidualLabel) << general(outcome.residual, 17) << '\n';
+        if (outcome.solver == SolverNone) continue;
+        logDirectSolution(log, result, outcome, firstChecked);
+        firstChecked = false;
+    }
+    log << std::flush;
+}
+
+void logOutputFile(std::ostream& log, const RunResult& result, const std::string& written) {
+    log << "\nOutput file: " << written << '\n';
+    if (written != "-" && inputIsCsv(result.request.inputPath) &&
+        written == csvPathFor(result.request.inputPath)) {
+        log << "Results file: " << written << " (the input is a .csv file and stays as it is)\n";
+    }
+    log << std::flush;
+}
+
+void logEnd(std::ostream& log, const RunResult& result) {
+    log << "\nContestants that did not play any round:\n";
+    logNames(log, result.tournament, [](std::uint32_t games, std::uint32_t) { return games == 0; });
+    log << "\nContestants that played less than half the number of rounds:\n";
+    logNames(log, result.tournament,
+             [](std::uint32_t games, std::uint32_t half) { return games > 0 && games < half; });
+    const auto& notices = result.notices;
+    if (std::find(notices.begin(), notices.end(), NoticeRivals) != notices.end()) log << RivalsText;
+    log << '\n' << std::flush;
+}
+
+void logRefusedInput(std::ostream& log, RunStyle style, int code, const std::string& reason) {
+    if (style == StyleSimple) {
+        log << "Unsuitable input file\n";
+    } else if (code == ErrorCannotOpenFile || code == ErrorUnsuitableFile) {
+        log << "Unsuitable input file.\n";
+    } else {
+        return;
+    }
+    if (!reason.empty()) log << reason << '\n';
+    log << std::flush;
 }
 
 }  // namespace tiebreak

@@ -107,8 +107,8 @@ int SparseSystem::solve(const TournamentTable& table, std::span<double> out,
 }
 
 int recursivePerformanceSparse(const SparseSystem& system, const TournamentTable& table,
-                               std::span<double> out, ScoreFunction f) noexcept {
-    return system.solve(table, out, table.ratings(), f);
+                               std::span<double> out) noexcept {
+    return system.solve(table, out, table.ratings(), ratingDifference);
 }
 
 int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,

@@ -135,9 +135,10 @@ public:
 
     // The least-squares solution of system number `system` of the last decompose into out
     // (playerCount values): x = V diag(1/w) U^T b, the centred score terms for inactive players.
-    // Neither U nor V is formed, so no entry of theirs is left out of the sums: an entry at or
-    // below SvdCutoff would move a sum by less than 1e-16 times the largest right-hand side entry
-    // (the level, some games times ratings), below the sum's own round-off. table must be the
+    // Neither U nor V is formed, so no entry of theirs is left out of the sums, as a
+    // back-substitution with them formed leaves out entries at or below 1e-16: such an entry
+    // would move a sum by less than 1e-16 times the largest right-hand side entry (the level,
+    // some games times ratings), below the sum's own round-off. table must be the
     // decomposed one. StatusOk, or StatusInvalidArgument (out untouched) when nothing was
     // decomposed, the sizes differ or there is no such system.
     [[nodiscard]] int solve(const TournamentTable& table, std::size_t system,
@@ -151,12 +152,13 @@ private:
     std::vector<std::vector<double>> solutions_;  // each system's, for the active players
 };
 
-// Both methods' systems with one decomposition: recursive performance (the ratings, f) as system
-// 0 and recursive Bucholz (bucholzStartValues, scoreFraction) as system 1.
+// Both methods' systems with one decomposition: recursive performance (the ratings,
+// ratingDifference) as system 0 and recursive Buchholz (bucholzStartValues, scoreFraction) as
+// system 1.
 inline constexpr std::size_t PerformanceSystem = 0;
 inline constexpr std::size_t BucholzSystem = 1;
 [[nodiscard]] int decomposeBothMethods(SystemDecomposition& decomposition,
-                                       const TournamentTable& table, ScoreFunction f) noexcept;
+                                       const TournamentTable& table) noexcept;
 
 // The same systems on their sparse matrix, solved by conjugate gradients on the normal equations
 // until their residual falls to round-off: for fields of every size, at a cost proportional to
@@ -186,11 +188,11 @@ private:
     std::vector<std::uint32_t> active_;  // the active players in table order
 };
 
-// recursivePerformanceSvd and recursiveBucholzSvd on the sparse system of table: their start
-// vectors and score functions, the same results.
+// The direct solutions of recursive performance and recursive Buchholz on the sparse system of
+// table: their start vectors and score functions, the decomposition's results.
 [[nodiscard]] int recursivePerformanceSparse(const SparseSystem& system,
-                                             const TournamentTable& table, std::span<double> out,
-                                             ScoreFunction f) noexcept;
+                                             const TournamentTable& table,
+                                             std::span<double> out) noexcept;
 [[nodiscard]] int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,
                                          std::span<double> out) noexcept;
 

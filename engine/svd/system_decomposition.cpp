@@ -80,40 +80,14 @@ int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
     return StatusOk;
 }
 
-int decomposeBothMethods(SystemDecomposition& decomposition, const TournamentTable& table,
-                         ScoreFunction f) noexcept {
+int decomposeBothMethods(SystemDecomposition& decomposition,
+                         const TournamentTable& table) noexcept {
     return guardMemory(StatusNoMemory, [&] {
         std::vector<double> bucholzStart(table.playerCount());
         bucholzStartValues(table, bucholzStart);
-        const TieBreakSystem systems[] = {{table.ratings(), f}, {bucholzStart, scoreFraction}};
+        const TieBreakSystem systems[] = {{table.ratings(), ratingDifference},
+                                          {bucholzStart, scoreFraction}};
         return decomposition.decompose(table, systems);
-    });
-}
-
-// The cut-off is that of a back-substitution with U and V formed; without them nothing is left
-// out, and what an entry at or below 1e-16 adds lies below the sums' round-off.
-int solveBySvd(const TournamentTable& table, std::span<double> out, std::span<const double> start,
-               ScoreFunction f, [[maybe_unused]] double cutoff) noexcept {
-    SystemDecomposition decomposition;
-    const TieBreakSystem system[] = {{start, f}};
-    const int status = decomposition.decompose(table, system);
-    if (failed(status)) return status;
-    const int solved = decomposition.solve(table, 0, out);
-    return failed(solved) ? solved : status;
-}
-
-int recursivePerformanceSvd(const TournamentTable& table, std::span<double> out, ScoreFunction f,
-                            double cutoff) noexcept {
-    return solveBySvd(table, out, table.ratings(), f, cutoff);
-}
-
-int recursiveBucholzSvd(const TournamentTable& table, std::span<double> out,
-                        double cutoff) noexcept {
-    if (out.size() != table.playerCount()) return StatusInvalidArgument;
-    return guardMemory(StatusNoMemory, [&] {
-        std::vector<double> start(out.size());
-        bucholzStartValues(table, start);
-        return solveBySvd(table, out, start, scoreFraction, cutoff);
     });
 }
 

@@ -133,7 +133,6 @@ TEST_F(Driver, SimpleRunRetriesARejectedFileAndFinishesBesideTheInput) {
                                                            "the file cannot be read"),
                               OpenFile, "open: " + dir.file("open.csv"), "beep"}));
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.file("open.csv")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("output_aux_rp.txt")));
     EXPECT_TRUE(settings().starts_with("Kavex options\nSimple:\nSorting: 2\nElo: 1500\n" + Hyphens +
                                        "\nInput file: "))
         << settings();
@@ -180,7 +179,6 @@ TEST_F(Driver, AdvancedRunRetriesAndTheNextStartShowsItsOptions) {
         << settings();
     EXPECT_EQ(events.back(), "beep");
     EXPECT_NE(std::ranges::find(events, "open: " + dir.file("x.y.csv")), events.end());
-    EXPECT_FALSE(std::filesystem::exists(dir.file("output_aux_rp.txt")));
     EXPECT_EQ(files.waits, 2);
     EXPECT_FALSE(notices.threads.empty());
     EXPECT_EQ(notices.threads,

@@ -17,11 +17,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "cli/result_outputs.h"
-#include "cli/results_html.h"
-#include "cli/results_json.h"
-#include "tests/support/recording_notices.h"
-#include "tests/support/temp_files.h"
+#include "cli/player_choice.h"
+#include "runs/analysis.h"
+#include "runs/results_html.h"
+#include "runs/results_json.h"
 #include "tools/crosstable_generator.h"
 #include "tournament/crosstable_reader.h"
 #include "tournament/text_file.h"
@@ -31,40 +30,42 @@ namespace tiebreak {
 namespace {
 
 using Arguments = std::vector<std::string>;
-constexpr int Rp = MethodRecursivePerformance, Rb = MethodRecursiveBucholz;
-constexpr int None = ModificationNone, Avg = ModificationRivalsAverage;
+constexpr TieBreakMethod Rp = MethodRecursivePerformance, Rb = MethodRecursiveBucholz;
+constexpr Modification None = ModificationNone, Avg = ModificationRivalsAverage;
 
-// Rows in order and the unused rest; a malformed row, or a fifth, is a usage error. The simple
-// run takes the simple dialog's options for the sorting, with the command line's Elo, order,
-// headings, input and beep.
+// Rows in order, as many as given; a malformed row, or an option given an empty value, is a
+// usage error. The simple run takes the simple dialog's rows for the sorting, with the command
+// line's Elo, order, headings and input.
 TEST(CommandLine, MethodRowsAndTheSimpleRun) {
     CliOptions options;
     std::ostringstream out;
     // A -t takes one row: the crosstable may follow it, and other options after that.
-    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "cross.txt",
-                                "--log", "run.log"},
+    EXPECT_EQ(parseCommandLine({"-t", "rb:avg:2:1", "--tiebreak", "rp", "-t", "rb", "-t", "rp",
+                                "-t", "rb", "cross.txt", "--log", "run.log"},
                                options, out, out),
               std::nullopt);
-    EXPECT_EQ(options.run.inputPath, "cross.txt");
-    EXPECT_EQ(options.run.method, (std::array{Rb, Rp, Rb, RowUnused}));
-    EXPECT_EQ(options.run.modification, (std::array{Avg, None, None, RowUnused}));
-    EXPECT_EQ(std::pair(options.run.worst[0], options.run.best[0]), std::pair(2, 1));
+    EXPECT_EQ(options.request.inputPath, "cross.txt");
+    EXPECT_EQ(options.request.rows,
+              (std::vector<TieBreakRow>{{Rb, Avg, 2, 1}, {Rp}, {Rb}, {Rp}, {Rb}}));
+    EXPECT_FALSE(options.explain);
     for (const Arguments& arguments :
          {Arguments{"-t", "rp:avg:10:0", "x"}, Arguments{"-t", "rb:avg:1", "x"},
-          Arguments{"-t", "rp", "-t", "rb", "-t", "rp", "-t", "rb", "-t", "rp", "x"}}) {
+          Arguments{"--explain", "", "x"}, Arguments{"--json=", "x"}}) {
         std::ostringstream err;
-        EXPECT_EQ(parseCommandLine(arguments, options, out, err), std::optional(CliUsageError));
+        CliOptions refused;
+        EXPECT_EQ(parseCommandLine(arguments, refused, out, err), std::optional(CliUsageError));
         EXPECT_NE(err.str().find("Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\n"),
                   std::string::npos);
     }
+    CliOptions simple;
     EXPECT_EQ(parseCommandLine(
                   {"--simple", "ma", "--elo", "1600", "--no-sort", "--no-headings", "my file.txt"},
-                  options, out, out),
+                  simple, out, out),
               std::nullopt);
-    const SimpleRunOptions run = simpleRunOptions(options);
-    EXPECT_EQ(std::tuple(run.sortVariant, run.sortRows, run.writeHeadings, run.eloForUnrated,
-                         run.inputPath, run.beep),
-              std::tuple(4, 2, 0, 1600, "my file.txt", 0));
+    const RunRequest& run = simple.request;
+    EXPECT_EQ(run.rows, (std::vector<TieBreakRow>{{Rp, Avg, 1, 0}, {Rp}}));
+    EXPECT_EQ(std::tuple(run.style, run.sorted, run.headings, run.eloForUnrated, run.inputPath),
+              std::tuple(StyleSimple, false, false, 1600, "my file.txt"));
 }
 
 // By the line of the file that holds him (the third player; the header is line 3), or by the
@@ -104,63 +105,55 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
     field.playersWithoutGames = 2;
     TournamentTable table;
     ASSERT_EQ(readCrosstableLines(table, splitLines(generateCrosstable(field)), 1400), StatusOk);
+    const TournamentTable read = table;
 
-    const TempDir dir;
-    AdvancedRunOptions run;
-    run.inputPath = "open.txt";
-    run.method = {Rp, Rb, Rp, Rb};
-    run.modification = {None, None, Avg, Avg};
-    run.worst = {0, 0, 1, 0};
-    run.best = {0, 0, 1, 7};  // the last row keeps nobody: every value is negative infinity
-    run.intermediatePath = dir.file("table.txt");
-    std::ostringstream plain;
-    run.plainTable = &plain;
-    AdvancedRunResult result;
-    run.result = &result;
-    RecordingNotices notices;
-    std::ostringstream log;
-    ASSERT_EQ(runAdvancedAnalysis(notices, notices, run, log, table, 0), RunFinished);
-    std::vector<ExplainedRow> rows;
-    ASSERT_EQ(explainRows(table, run, result, rows), StatusOk);
+    RunRequest request;
+    request.inputPath = "open.txt";
+    // The last row keeps nobody: every value is negative infinity.
+    request.rows = {{Rp}, {Rb}, {Rp, Avg, 1, 1}, {Rb, Avg, 0, 7}};
+    request.explain = true;
+    RunResult result;
+    ASSERT_EQ(analyse(std::move(table), request, {}, result), 0);
     std::ostringstream out;
-    ASSERT_TRUE(writeResultsJson(out, table, run, rows));
+    writeResultsJson(out, result);
     const nlohmann::json document = nlohmann::json::parse(out.str());
 
-    const MethodOutcome* outcomes[] = {&*result.performance, &*result.bucholz};
-    for (int m = 0; m < 2; ++m) {
+    for (std::size_t m = 0; m < 2; ++m) {
         const nlohmann::json& method = document["methods"][m];
-        EXPECT_EQ(method["iterations"].get<int>(), outcomes[m]->sweeps);
-        expectSameNumber(method["residual"], outcomes[m]->residual, "residual");
-        expectSameNumber(method["direct_distance"], outcomes[m]->directDistance, "distance");
+        const MethodOutcome& outcome = result.methods[m];
+        EXPECT_EQ(method["iterations"].get<unsigned>(), outcome.iteration.sweeps);
+        EXPECT_EQ(method["limit_reached"].get<bool>(), !outcome.iteration.converged);
+        expectSameNumber(method["residual"], outcome.residual, "residual");
+        expectSameNumber(method["direct_distance"], outcome.directDistance, "distance");
     }
     ASSERT_EQ(document["rows"].size(), 4u);
-    ASSERT_EQ(document["players"].size(), table.playerCount());
+    ASSERT_EQ(document["players"].size(), read.playerCount());
     int nulls = 0;
-    for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
+    for (std::uint32_t i = 0; i < read.playerCount(); ++i) {
         const nlohmann::json& player = document["players"][i];
         const std::string what = "player " + std::to_string(i + 1);
-        EXPECT_EQ(player["name"].get<std::string>(), table.name(i)) << what;
-        EXPECT_EQ(player["line"].get<std::uint32_t>(), table.line(i)) << what;
-        EXPECT_EQ(bits(player["points"].get<double>()), bits(table.totalPoints(i))) << what;
-        EXPECT_EQ(bits(player["rating"].get<double>()), bits(table.rating(i))) << what;
+        EXPECT_EQ(player["name"].get<std::string>(), read.name(i)) << what;
+        EXPECT_EQ(player["line"].get<std::uint32_t>(), read.line(i)) << what;
+        EXPECT_EQ(bits(player["points"].get<double>()), bits(read.totalPoints(i))) << what;
+        EXPECT_EQ(bits(player["rating"].get<double>()), bits(read.rating(i))) << what;
         std::int64_t games = 0;
         for (const nlohmann::json& opponent : player["opponents"]) {
             const auto j = opponent["number"].get<std::uint32_t>() - 1;
-            EXPECT_EQ(opponent["games"].get<std::int64_t>(), table.gamesAgainst(i, j)) << what;
+            EXPECT_EQ(opponent["games"].get<std::int64_t>(), read.gamesAgainst(i, j)) << what;
             games += opponent["games"].get<std::int64_t>();
         }
-        EXPECT_EQ(games, table.gamesPlayed(i)) << what;
-        for (int row = 0; row < AdvancedRowCount; ++row) {
-            expectSameNumber(player["values"][row], result.rows[row][i],
+        EXPECT_EQ(games, read.gamesPlayed(i)) << what;
+        for (std::size_t row = 0; row < result.rows.size(); ++row) {
+            expectSameNumber(player["values"][row], result.rows[row].values[i],
                              what + " row " + std::to_string(row + 1));
             nulls += player["values"][row].is_null() ? 1 : 0;
         }
     }
     // The players without games in the first two rows, and everybody in the last.
-    EXPECT_EQ(nulls, 2 * 2 + 2 + static_cast<int>(table.playerCount()));
+    EXPECT_EQ(nulls, 2 * 2 + 2 + static_cast<int>(read.playerCount()));
 
     std::ostringstream page;
-    ASSERT_TRUE(writeResultsHtml(page, table, run, rows));
+    writeResultsHtml(page, result);
     for (const char* outside : {"<script", "src=", "href="})
         EXPECT_EQ(page.str().find(outside), std::string::npos) << outside;
     EXPECT_EQ(escapeHtml("<script>'a' & \"b\"</script>"),

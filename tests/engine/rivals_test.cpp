@@ -40,28 +40,5 @@ TEST(TrimmedRivalsAverage, DropsTheWorstAndBestEntries) {
     }
 }
 
-// An opponent more than 400 above or below the reference counts as 350 above or below it.
-TEST(CappedRivalsAverage, CapsAgainstOwnValueOrTheRivalsMean) {
-    EXPECT_EQ(capOpponentValue(2400.0, 2000.0, 400.0), 2400.0);
-    EXPECT_EQ(capOpponentValue(2401.0, 2000.0, 400.0), 2350.0);
-    EXPECT_EQ(capOpponentValue(1600.0, 2000.0, 400.0), 1600.0);
-    EXPECT_EQ(capOpponentValue(1599.0, 2000.0, 400.0), 1650.0);
-    // Player 0 (2000) met 1 (2450), 2 (2400) and 3 (1550) once each.
-    const TournamentTable table = tableOfGames(
-        {2000, 2450, 2400, 1550}, {{0, 1, ResultDraw}, {0, 2, ResultDraw}, {0, 3, ResultDraw}});
-    std::vector<double> out(4);
-    // Against 2000: 2350 + 2400 + 1650.
-    ASSERT_EQ(applyModification(table, out, table.ratings(), ModificationCappedToOwn,
-                                ratingDifference, 0, 0),
-              StatusOk);
-    EXPECT_NEAR(out[0], 6400.0 / 3, 1e-9);
-    // Against the mean 2133.33: 1550 lies 583.33 below and counts as 1783.33.
-    ASSERT_EQ(applyModification(table, out, table.ratings(), ModificationCappedToRivalsAverage,
-                                ratingDifference, 0, 0),
-              StatusOk);
-    EXPECT_NEAR(out[0], (2450 + 2400 + 6400.0 / 3 - 350) / 3, 1e-9);
-    EXPECT_EQ(out[1], 2000.0);
-}
-
 }  // namespace
 }  // namespace tiebreak

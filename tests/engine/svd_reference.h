@@ -14,7 +14,11 @@ namespace tiebreak {
 // std::bad_alloc.
 [[nodiscard]] bool svdDecomposeReference(Matrix& a, std::span<double> w, Matrix& v);
 
-// solveBySvd on svdDecomposeReference. StatusOk or StatusNoMemory.
+// Entries of V at or below this are left out of the reference's back-substitution.
+inline constexpr double SvdCutoff = 1e-16;
+
+// The least-squares solution of the tie-break system of start and f, as SystemDecomposition
+// gives it, with svdDecomposeReference and U and V formed. StatusOk or StatusNoMemory.
 [[nodiscard]] int solveBySvdReference(const TournamentTable& table, std::span<double> out,
                                       std::span<const double> start, ScoreFunction f,
                                       double cutoff) noexcept;

@@ -96,7 +96,9 @@ TEST(SvdDecomposeOnto, ReconstructsFullAndRankDeficientMatrices) {
 TEST(SolveBySvd, TwoPlayersWhoMetOnceGetTheExactSolution) {
     const TournamentTable table = tableOfGames({2000, 1800}, {{0, 1, ResultWin}});
     std::vector<double> out(2);
-    ASSERT_EQ(recursivePerformanceSvd(table, out, ratingDifference, SvdCutoff), StatusOk);
+    SystemDecomposition decomposition;
+    ASSERT_EQ(decomposeBothMethods(decomposition, table), StatusOk);
+    ASSERT_EQ(decomposition.solve(table, PerformanceSystem, out), StatusOk);
     EXPECT_NEAR(out[0], 2300.0, 1e-9);
     EXPECT_NEAR(out[1], 1500.0, 1e-9);
 }
@@ -107,15 +109,20 @@ TEST(SolveBySvd, TwoPlayersWhoMetOnceGetTheExactSolution) {
 TEST(SolveBySvd, OneDecompositionServesBothMethods) {
     const TournamentTable table = denseField(12);
     SystemDecomposition decomposition;
-    ASSERT_EQ(decomposeBothMethods(decomposition, table, ratingDifference), StatusOk);
+    ASSERT_EQ(decomposeBothMethods(decomposition, table), StatusOk);
     std::vector<double> alone(12);
     std::vector<double> shared(12);
-    ASSERT_EQ(recursivePerformanceSvd(table, alone, ratingDifference, SvdCutoff), StatusOk);
-    ASSERT_EQ(decomposition.solve(table, PerformanceSystem, shared), StatusOk);
-    EXPECT_EQ(shared, alone);
-    ASSERT_EQ(recursiveBucholzSvd(table, alone, SvdCutoff), StatusOk);
-    ASSERT_EQ(decomposition.solve(table, BucholzSystem, shared), StatusOk);
-    EXPECT_EQ(shared, alone);
+    std::vector<double> bucholzStart(12);
+    bucholzStartValues(table, bucholzStart);
+    const TieBreakSystem systems[] = {{table.ratings(), ratingDifference},
+                                      {bucholzStart, scoreFraction}};
+    for (std::size_t system : {PerformanceSystem, BucholzSystem}) {
+        SystemDecomposition own;
+        ASSERT_EQ(own.decompose(table, std::span(systems).subspan(system, 1)), StatusOk);
+        ASSERT_EQ(own.solve(table, 0, alone), StatusOk);
+        ASSERT_EQ(decomposition.solve(table, system, shared), StatusOk);
+        EXPECT_EQ(shared, alone);
+    }
 
     const TournamentTable other = denseField(5);
     std::vector<double> untouched(5, 7.0);

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/svd/svd.h"
 #include "game_table.h"
 
 namespace tiebreak {
@@ -29,10 +30,11 @@ TEST(TieBreakCore, OneStepOfTheMapByHand) {
     const TournamentTable table = tableOfGames(
         {2000, 1900, 1800, 1700}, {{0, 1, ResultWin}, {1, 0, ResultLoss}, {0, 2, ResultDraw}});
     std::vector<double> out(4);
-    ASSERT_EQ(rivalsAverage(table, out, std::vector<double>{10, 20, 50, 1000}), StatusOk);
+    ASSERT_EQ(trimmedRivalsAverage(table, out, std::vector<double>{10, 20, 50, 1000}, 0, 0),
+              StatusOk);
     EXPECT_EQ(out[0], 30.0);  // (2 * 20 + 50) / 3: an opponent met twice counts twice
     EXPECT_EQ(out[1], 10.0);
-    EXPECT_TRUE(std::isnan(out[3]));
+    EXPECT_FALSE(std::isfinite(out[3]));
     ASSERT_EQ(centredScoreTerms(table, out, scoreFraction), StatusOk);
     EXPECT_NEAR(out[0], 2.5 / 3 - 0.5, 1e-15);
     EXPECT_EQ(out[1], -0.5);
@@ -41,9 +43,6 @@ TEST(TieBreakCore, OneStepOfTheMapByHand) {
     ASSERT_EQ(performanceStep(table, out, ratingDifference), StatusOk);  // from the ratings
     EXPECT_NEAR(out[1], 2000.0 - 800.0 - (3 * 273.0 - 2 * 800.0) / 6, 1e-9);
 }
-
-constexpr TieBreakMethod Methods[] = {MethodRecursivePerformance, MethodRecursivePerformanceSvd,
-                                      MethodRecursiveBucholz, MethodRecursiveBucholzSvd};
 
 // Player 0 beat 1 and 2, who drew: percentages 100, 25, 25 give 800, -193, -193, centred on
 // (2*800 - 4*193) / 6 = 138: terms 662, -331, -331. The equations give x1 = x2 = x0 - 662 and the
@@ -54,25 +53,27 @@ TournamentTable triangle() {
 }
 const double Low = (5700.0 - 662.0) / 3.0;
 
-// The method's values with the modification (one worst rival dropped), which must not fail.
-std::vector<double> values(const TournamentTable& table, TieBreakMethod method,
-                           Modification modification) {
+// The method's values by iteration or by the decomposition, with the modification (one worst
+// rival dropped from a rivals average).
+std::vector<double> values(const TournamentTable& table, TieBreakMethod method, bool direct,
+                           Modification modification = ModificationNone) {
+    std::vector<double> solved(table.playerCount());
+    if (direct) {
+        SystemDecomposition decomposition;
+        EXPECT_EQ(decomposeBothMethods(decomposition, table), StatusOk);
+        const std::size_t system =
+            method == MethodRecursiveBucholz ? BucholzSystem : PerformanceSystem;
+        EXPECT_EQ(decomposition.solve(table, system, solved), StatusOk);
+    } else {
+        const Iteration iteration =
+            method == MethodRecursiveBucholz
+                ? recursiveBucholz(table, solved, IterationTolerance, IterationLimit)
+                : recursivePerformance(table, solved, IterationTolerance, IterationLimit);
+        EXPECT_EQ(iteration.status, StatusOk);
+    }
     std::vector<double> out(table.playerCount());
-    EXPECT_GE(computeTieBreak(table, out, ratingDifference, method, modification,
-                              IterationTolerance, IterationLimit, 1, 0),
-              0)
-        << method << " " << modification;
+    EXPECT_EQ(applyModification(table, out, solved, modification, 1, 0), StatusOk);
     return out;
-}
-
-// The Bucholz methods score by fraction, in their modification too, whatever function is given.
-TEST(TieBreakCore, ComputeTieBreakModifiesTheMethodsValues) {
-    const TournamentTable table = denseField(9);
-    std::vector<double> stepped(9);
-    ASSERT_EQ(performanceStep(table, stepped, scoreFraction,
-                              values(table, MethodRecursiveBucholz, ModificationNone)),
-              StatusOk);
-    EXPECT_EQ(values(table, MethodRecursiveBucholz, ModificationPerformanceStep), stepped);
 }
 
 // A double round robin counts every meeting twice: every percentage and mean stays the same.
@@ -81,19 +82,18 @@ TEST(RecursivePerformance, SolvesTheTriangleByHandInASingleAndADoubleRound) {
     const TournamentTable doubled = tableOfGames(
         {2000, 1900, 1800}, {{0, 1, W}, {2, 0, L}, {1, 2, D}, {1, 0, L}, {0, 2, W}, {2, 1, D}});
     for (const TournamentTable& table : {triangle(), doubled}) {
-        for (const TieBreakMethod method :
-             {MethodRecursivePerformance, MethodRecursivePerformanceSvd}) {
-            const std::vector<double> out = values(table, method, ModificationNone);
-            EXPECT_NEAR(out[0], Low + 662.0, 1e-9) << method;
-            EXPECT_NEAR(out[1], Low, 1e-9) << method;
-            EXPECT_NEAR(out[2], Low, 1e-9) << method;
+        for (const bool direct : {false, true}) {
+            const std::vector<double> out = values(table, MethodRecursivePerformance, direct);
+            EXPECT_NEAR(out[0], Low + 662.0, 1e-9) << direct;
+            EXPECT_NEAR(out[1], Low, 1e-9) << direct;
+            EXPECT_NEAR(out[2], Low, 1e-9) << direct;
         }
     }
 }
 
 // The triangle with byes and a forfeit, and again with an inactive player put in as player 1:
-// every method with every modification gives the triangle's values, and the inactive player
-// none. Where nobody played, nobody has a value.
+// both methods, iterated or solved directly, with both modifications give the triangle's values,
+// and the inactive player none. Where nobody played, nobody has a value.
 TEST(TieBreakInvariance, ByesForfeitsAndAnInactivePlayerChangeNoValue) {
     TournamentTable unplayed = triangle();
     ASSERT_EQ(unplayed.recordRound(0, NoOpponent, ResultUnplayedWin), StatusOk);  // a bye
@@ -103,17 +103,20 @@ TEST(TieBreakInvariance, ByesForfeitsAndAnInactivePlayerChangeNoValue) {
     const TournamentTable inactive = tableOfGames(
         {2000, 2500, 1900, 1800}, {{0, 2, ResultWin}, {3, 0, ResultLoss}, {2, 3, ResultDraw}});
     const TournamentTable nobody = tableOfGames({2000, 1900}, {});
-    for (const TieBreakMethod method : Methods) {
-        for (int m = ModificationPerformanceStep; m <= ModificationCappedToRivalsAverage; ++m) {
-            SCOPED_TRACE(std::to_string(method) + " " + std::to_string(m));
-            const auto modification = static_cast<Modification>(m);
-            const std::vector<double> expected = values(triangle(), method, modification);
-            EXPECT_EQ(values(unplayed, method, modification), expected);
-            const std::vector<double> with = values(inactive, method, modification);
-            EXPECT_FALSE(std::isfinite(with[1]));
-            EXPECT_EQ((std::vector<double>{with[0], with[2], with[3]}), expected);
-            const std::vector<double> none = values(nobody, method, modification);
-            EXPECT_FALSE(std::isfinite(none[0]) || std::isfinite(none[1]));
+    for (const TieBreakMethod method : {MethodRecursivePerformance, MethodRecursiveBucholz}) {
+        for (const bool direct : {false, true}) {
+            for (const Modification modification : {ModificationNone, ModificationRivalsAverage}) {
+                SCOPED_TRACE(std::to_string(method) + " " + std::to_string(direct) + " " +
+                             std::to_string(modification));
+                const std::vector<double> expected =
+                    values(triangle(), method, direct, modification);
+                EXPECT_EQ(values(unplayed, method, direct, modification), expected);
+                const std::vector<double> with = values(inactive, method, direct, modification);
+                EXPECT_FALSE(std::isfinite(with[1]));
+                EXPECT_EQ((std::vector<double>{with[0], with[2], with[3]}), expected);
+                const std::vector<double> none = values(nobody, method, false, modification);
+                EXPECT_FALSE(std::isfinite(none[0]) || std::isfinite(none[1]));
+            }
         }
     }
 }

@@ -6,7 +6,7 @@
 //         9  not counted: full point without a game (bye)
 //     mean of the opponents' values, weighted by games      2160.478918225380
 //     ...
-#include "cli/explanation_text.h"
+#include "runs/explanation_text.h"
 
 #include <algorithm>
 
@@ -27,11 +27,11 @@ void line(std::ostream& out, const std::string& label, const std::string& value)
     out << "  " << padRight(label, LabelWidth) << ' ' << value << '\n';
 }
 
-std::string methodValueName(const ExplainedRow& row) {
-    return row.method == MethodRecursiveBucholz ? "RB" : "RP";
+std::string methodValueName(const ResultRow& row) {
+    return row.row.method == MethodRecursiveBucholz ? "RB" : "RP";
 }
 
-void writeRounds(std::ostream& out, const TournamentTable& table, const ExplainedRow& row,
+void writeRounds(std::ostream& out, const TournamentTable& table, const ResultRow& row,
                  const ValueExplanation& e) {
     out << "  round  " << padRight("opponent", OpponentWidth)
         << padLeft(methodValueName(row) + " value", 17) << "  games\n";
@@ -47,10 +47,10 @@ void writeRounds(std::ostream& out, const TournamentTable& table, const Explaine
     }
 }
 
-void writeScoreTerm(std::ostream& out, const ExplainedRow& row, const ValueExplanation& e) {
+void writeScoreTerm(std::ostream& out, const ResultRow& row, const ValueExplanation& e) {
     out << "  percentage score: " << fixed(e.points, 0, 1) << " points from " << e.games
         << " games = " << fixed(e.percentage, 0, 2) << " %\n";
-    if (row.method == MethodRecursiveBucholz) {
+    if (row.row.method == MethodRecursiveBucholz) {
         line(out, "+ score fraction (points / games)", number(e.scoreTerm));
         line(out, "- centring constant (games-weighted mean of all fractions)", number(e.centring));
     } else {
@@ -60,8 +60,8 @@ void writeScoreTerm(std::ostream& out, const ExplainedRow& row, const ValueExpla
     }
 }
 
-void writeMethodBreakdown(std::ostream& out, const TournamentTable& table, const ExplainedRow& row,
-                          const ValueExplanation& e) {
+void writeMethodBreakdown(std::ostream& out, const TournamentTable& table, const ResultRow& row,
+                          const MethodOutcome& outcome, const ValueExplanation& e) {
     writeRounds(out, table, row, e);
     if (e.games == 0) {
         out << "  no game played: no value\n";
@@ -73,7 +73,7 @@ void writeMethodBreakdown(std::ostream& out, const TournamentTable& table, const
     line(out, "the player's " + methodValueName(row) + " value", number(e.value));
     out << "  difference (sum - value): " << general(e.difference, 3)
         << "; the iteration's tolerance: " << general(IterationTolerance, 3) << '\n';
-    if (row.outcome != nullptr && row.outcome->sweeps <= 1) {
+    if (!outcome.iteration.converged) {
         out << "  the iteration stopped at its limit of " << IterationLimit << " sweeps\n";
     }
 }
@@ -90,14 +90,14 @@ void writeEntries(std::ostream& out, const TournamentTable& table, const std::st
     }
 }
 
-void writeRivals(std::ostream& out, const TournamentTable& table, const ExplainedRow& row,
+void writeRivals(std::ostream& out, const TournamentTable& table, const ResultRow& row,
                  const RivalsExplanation& r) {
     out << "  rivals average: the " << methodValueName(row)
-        << " values of the opponents, one per game, without the " << row.worst << " worst and "
-        << row.best << " best\n";
+        << " values of the opponents, one per game, without the " << row.row.worst << " worst and "
+        << row.row.best << " best\n";
     const long size = static_cast<long>(r.entries.size());
     // Missed games stand for worst rivals, as many of them as the row takes out.
-    if (const long missed = std::min<long>(r.missedGames, row.worst); missed > 0) {
+    if (const long missed = std::min<long>(r.missedGames, row.row.worst); missed > 0) {
         out << "  " << missed
             << " game(s) fewer than the most anyone played count as worst rivals taken out\n";
     }
@@ -135,20 +135,21 @@ std::string numberedName(const TournamentTable& table, std::uint32_t player) {
     return std::to_string(player + 1) + " " + std::string(table.name(player));
 }
 
-void writeExplanation(std::ostream& out, const TournamentTable& table,
-                      const std::vector<ExplainedRow>& rows, std::uint32_t player) {
+void writeExplanation(std::ostream& out, const RunResult& result, std::uint32_t player) {
+    const TournamentTable& table = result.tournament;
     out << numberedName(table, player) << " (line " << table.line(player)
         << "): " << fixed(table.totalPoints(player), 0, 1) << " points, "
         << table.gamesPlayed(player) << " games played\n";
-    for (const ExplainedRow& row : rows) {
-        const bool rivals = row.modification == ModificationRivalsAverage;
+    for (const ResultRow& row : result.rows) {
+        const bool rivals = row.row.modification == ModificationRivalsAverage;
+        const MethodOutcome& outcome = *result.outcomeOf(row.row.method);
         out << '\n'
             << row.label << ": "
-            << (row.method == MethodRecursiveBucholz ? "recursive Bucholz"
-                                                     : "recursive performance")
-            << (rivals ? ", rivals average" : "") << ", " << fixed((*row.values)[player], 0, 12)
+            << (row.row.method == MethodRecursiveBucholz ? "recursive Bucholz"
+                                                         : "recursive performance")
+            << (rivals ? ", rivals average" : "") << ", " << fixed(row.values[player], 0, 12)
             << '\n';
-        writeMethodBreakdown(out, table, row, row.players[player]);
+        writeMethodBreakdown(out, table, row, outcome, outcome.explanations[player]);
         if (rivals) writeRivals(out, table, row, row.rivals[player]);
     }
 }

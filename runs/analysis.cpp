@@ -1,0 +1,214 @@
+#include "runs/analysis.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+#include "engine/explanation.h"
+#include "engine/svd/svd.h"
+#include "runs/run_codes.h"
+#include "tournament/memory_guard.h"
+
+namespace tiebreak {
+
+namespace {
+
+// The games-weighted norm of a - b, with a overwritten by the difference.
+double differenceMeasure(const TournamentTable& table, std::vector<double>& a,
+                         std::span<const double> b) noexcept {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        a[i] -= b[i];
+    return weightedNorm(table, a);
+}
+
+// The direct solutions of both methods, from one preparation made when the first method needs
+// it: the singular value decomposition up to its size limit, the sparse solver above it.
+class DirectSolutions {
+public:
+    // StatusOk, StatusNotConverged, or StatusNoMemory.
+    int prepare(const TournamentTable& table) {
+        if (attempted_) return status_;
+        attempted_ = true;
+        status_ = decomposeBothMethods(decomposition_, table);
+        if (status_ == StatusTooLarge) {
+            solver_ = SolverSparse;
+            status_ = system_.build(table);
+        }
+        return status_;
+    }
+
+    // The method's direct solution into out: StatusOk, StatusNotConverged (the sparse solver
+    // stopped at its limit) or StatusNoMemory.
+    int solve(const TournamentTable& table, TieBreakMethod method, std::span<double> out) const {
+        const bool performance = method == MethodRecursivePerformance;
+        if (solver_ == SolverDecomposition) {
+            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem,
+                                        out);
+        }
+        return performance ? recursivePerformanceSparse(system_, table, out)
+                           : recursiveBucholzSparse(system_, table, out);
+    }
+
+    [[nodiscard]] DirectSolver solver() const { return solver_; }
+
+private:
+    SystemDecomposition decomposition_;
+    SparseSystem system_;
+    DirectSolver solver_ = SolverDecomposition;
+    bool attempted_ = false;
+    int status_ = StatusOk;
+};
+
+bool usesMethod(const RunRequest& request, TieBreakMethod method) {
+    return std::any_of(request.rows.begin(), request.rows.end(),
+                       [method](const TieBreakRow& row) { return row.method == method; });
+}
+
+// Warns when a measure is above the tolerance; a measure that is not a number warns of nothing.
+void checkMeasure(RunResult& result, double measure) {
+    if (std::fabs(measure) > ConvergenceTolerance) result.notices.push_back(NoticeNonConvergence);
+}
+
+// One method: its iterative values and the residual of one more step; in the advanced run also
+// the distance to the direct solution, whose values the rows take with SolveExact. ErrorNoMemory
+// or 0.
+int computeMethod(RunResult& result, TieBreakMethod method, DirectSolutions& direct,
+                  const PhaseReport& progress) {
+    const TournamentTable& table = result.tournament;
+    const RunRequest& request = result.request;
+    MethodOutcome& outcome = result.methods.emplace_back();
+    outcome.method = method;
+    enterPhase(progress, method == MethodRecursivePerformance ? PhaseIteratingPerformance
+                                                              : PhaseIteratingBucholz);
+    outcome.values.resize(table.playerCount());
+    outcome.iteration =
+        method == MethodRecursivePerformance
+            ? recursivePerformance(table, outcome.values, IterationTolerance, IterationLimit)
+            : recursiveBucholz(table, outcome.values, IterationTolerance, IterationLimit);
+    if (failed(outcome.iteration.status)) return ErrorNoMemory;
+
+    const ScoreFunction f = scoreFunctionOf(method);
+    std::vector<double> scratch(table.playerCount());
+    if (failed(performanceStep(table, scratch, f, outcome.values))) return ErrorNoMemory;
+    outcome.residual = differenceMeasure(table, scratch, outcome.values);
+    if (request.style == StyleSimple) return 0;
+    checkMeasure(result, outcome.residual);
+
+    enterPhase(progress, PhaseCrossCheck);
+    const int prepared = direct.prepare(table);
+    if (failed(prepared)) return ErrorNoMemory;
+    if (prepared == StatusNotConverged) result.decompositionConverged = false;
+    outcome.solver = direct.solver();
+    const int solved = direct.solve(table, method, scratch);
+    if (failed(solved)) return ErrorNoMemory;
+    outcome.directConverged = solved != StatusNotConverged || outcome.solver != SolverSparse;
+    std::vector<double> solution;
+    if (request.solve == SolveExact) solution = scratch;
+    outcome.directDistance = differenceMeasure(table, scratch, outcome.values);
+    checkMeasure(result, outcome.directDistance);
+    if (request.solve == SolveExact) {
+        outcome.values = std::move(solution);
+        outcome.valuesAreDirect = true;
+    }
+    return 0;
+}
+
+// Points first, then the first row's value; a player without a value stands below every number.
+// Players equal in both keep their table order.
+std::vector<std::uint32_t> rankingOrder(const RunResult& result) {
+    std::vector<std::uint32_t> order(result.tournament.playerCount());
+    std::iota(order.begin(), order.end(), 0u);
+    if (!result.request.sorted) return order;
+    const auto points = result.tournament.totalPoints();
+    const std::vector<double>& values = result.rows.front().values;
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        if (points[a] != points[b]) return points[a] > points[b];
+        const bool aMissing = std::isnan(values[a]);
+        const bool bMissing = std::isnan(values[b]);
+        if (aMissing != bMissing) return bMissing;
+        return values[a] > values[b];
+    });
+    return order;
+}
+
+// The advanced run warns when a rivals average takes out as many rivals as the most games anyone
+// played, or more.
+bool takesOutEveryRival(const RunResult& result) {
+    const long rounds = result.tournament.maxGamesPlayed();
+    return std::any_of(result.rows.begin(), result.rows.end(), [rounds](const ResultRow& row) {
+        return row.row.modification == ModificationRivalsAverage &&
+               static_cast<long>(row.row.worst) + row.row.best >= rounds;
+    });
+}
+
+int computeAll(RunResult& result, const PhaseReport& progress) {
+    const RunRequest& request = result.request;
+    const TournamentTable& table = result.tournament;
+    DirectSolutions direct;
+    for (const TieBreakMethod method : {MethodRecursivePerformance, MethodRecursiveBucholz}) {
+        if (!usesMethod(request, method)) continue;
+        if (const int status = computeMethod(result, method, direct, progress); status != 0)
+            return status;
+        MethodOutcome& outcome = result.methods.back();
+        if (request.explain && failed(explainValues(table, outcome.values, scoreFunctionOf(method),
+                                                    outcome.explanations))) {
+            return ErrorNoMemory;
+        }
+    }
+    for (const TieBreakRow& row : request.rows) {
+        ResultRow& computed = result.rows.emplace_back();
+        computed.row = row;
+        computed.label = rowLabel(row, request.style);
+        computed.values.resize(table.playerCount());
+        const std::vector<double>& values = result.outcomeOf(row.method)->values;
+        if (failed(applyModification(table, computed.values, values, row.modification, row.worst,
+                                     row.best))) {
+            return ErrorNoMemory;
+        }
+        if (request.explain && row.modification == ModificationRivalsAverage &&
+            failed(explainRivalsAverages(table, values, row.worst, row.best, computed.rivals))) {
+            return ErrorNoMemory;
+        }
+    }
+    result.order = rankingOrder(result);
+    if (request.style == StyleAdvanced && !result.decompositionConverged)
+        result.notices.push_back(NoticeDecompositionNotConverged);
+    if (request.style == StyleAdvanced && takesOutEveryRival(result))
+        result.notices.push_back(NoticeRivals);
+    return 0;
+}
+
+}  // namespace
+
+const MethodOutcome* RunResult::outcomeOf(TieBreakMethod method) const noexcept {
+    for (const MethodOutcome& outcome : methods) {
+        if (outcome.method == method) return &outcome;
+    }
+    return nullptr;
+}
+
+std::string rowLabel(const TieBreakRow& row, RunStyle style) {
+    // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "(" + std::string.
+    std::string label = row.method == MethodRecursiveBucholz ? "RB" : "RP";
+    if (row.modification != ModificationRivalsAverage) return label;
+    const bool simple = style == StyleSimple;
+    label += simple ? "(MA)(" : "(A(";
+    label += std::to_string(row.worst);
+    label += simple ? ',' : '-';
+    label += std::to_string(row.best);
+    label += simple ? ")" : "))";
+    return label;
+}
+
+int analyse(TournamentTable&& tournament, const RunRequest& request, const PhaseReport& progress,
+            RunResult& result) noexcept {
+    if (request.rows.empty()) return ErrorNoTieBreak;
+    return guardMemory(ErrorNoMemory, [&] {
+        result = RunResult();
+        result.request = request;
+        result.tournament = std::move(tournament);
+        return computeAll(result, progress);
+    });
+}
+
+}  // namespace tiebreak

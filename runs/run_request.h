@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/engine_codes.h"
+
+namespace tiebreak {
+
+// One column of the results: a recursive method, as it is or as a rivals average without the
+// worst and best of the player's rivals.
+struct TieBreakRow {
+    TieBreakMethod method = MethodRecursivePerformance;
+    Modification modification = ModificationNone;
+    int worst = 0;  // rivals taken out at the low end of a rivals average
+    int best = 0;   // and at the high end
+    bool operator==(const TieBreakRow&) const = default;
+};
+
+// How the results table, the log and the checks look: the simple dialog's run or the advanced
+// one. The simple run labels a rivals average "RP(MA)(1,0)", writes its own log and computes no
+// direct solution; the advanced run labels it "RP(A(1-0))", checks each method against the direct
+// solution of its system and warns of rows that take out as many rivals as there were rounds.
+enum RunStyle : int {
+    StyleAdvanced = 0,
+    StyleSimple = 1,
+};
+
+// Which values the rows carry: the iteration's, or the direct solution of each method's system,
+// for fields where the iteration stops at its limit far from the solution.
+enum SolveMode : int {
+    SolveIterate = 0,
+    SolveExact = 1,
+};
+
+// Everything a run is asked to compute, from its input on.
+struct RunRequest {
+    std::string inputPath;
+    std::vector<TieBreakRow> rows;  // in the order of the table's columns; the first sorts
+    int eloForUnrated = 1400;
+    bool sorted = true;    // rows by points and the first row's value; else the file's order
+    bool headings = true;  // a heading line
+    RunStyle style = StyleAdvanced;
+    SolveMode solve = SolveIterate;
+    bool explain = false;  // the breakdown of every value, for the explanation and the web page
+};
+
+// The simple dialog's three sorting choices.
+enum SimpleSorting : int {
+    SimpleSortingPerformance = 0,         // by recursive performance
+    SimpleSortingRivalsWithoutWorst = 1,  // by the rivals' average without the worst of them
+    SimpleSortingNone = 2,                // crosstable order
+};
+
+// The run the simple dialog stands for: recursive performance and its rivals average without the
+// worst rival, the sorting column first, with headings.
+[[nodiscard]] RunRequest simpleRequest(SimpleSorting sorting, int eloForUnrated);
+
+}  // namespace tiebreak
