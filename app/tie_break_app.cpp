@@ -65,6 +65,7 @@ AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
     RunRequest request = simpleRequest(static_cast<SimpleSorting>(values.sortingIndex), elo);
     RunOutputs outputs;
     outputs.beep = true;
+    outputs.logName = settingsPath;
 
     // A failed run asks for another file with the same options.
     for (;;) {
@@ -139,6 +140,7 @@ AppMode CTieBreakApp::runAdvancedMode(const std::string& settingsPath) {
         RunOutcome outcome = RunFailed;
         RunOutputs outputs;
         outputs.beep = accepted.beep != 0;
+        outputs.logName = settingsPath;
         runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
             outcome = runTieBreaks(requestOf(accepted), outputs, deferred, deferred, log.stream(),
                                    progress);

@@ -66,11 +66,14 @@ void SolveBySvd(benchmark::State& state) {
 void SparseSolve(benchmark::State& state) {
     const TournamentTable& table = fieldOf(state);
     std::vector<double> out(table.playerCount());
+    unsigned iterations = 0;
     for (auto _ : state) {
         SparseSystem system;
         expectOk(state, system.build(table) == StatusOk &&
-                            recursivePerformanceSparse(system, table, out) == StatusOk &&
-                            recursiveBucholzSparse(system, table, out) == StatusOk);
+                            recursivePerformanceSparse(system, table, out, WholeField,
+                                                       iterations) == StatusOk &&
+                            recursiveBucholzSparse(system, table, out, WholeField, iterations) ==
+                                StatusOk);
     }
     state.counters["peak_MB"] = peakMegabytes();
 }

@@ -70,9 +70,11 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                           ->excludes(json)
                           ->excludes(html);
     app.add_option("--solve", solve,
-                   "exact: the results table carries the direct solution of the linear system "
-                   "instead of the iteration's values (default: the iteration's values)")
-        ->check(CLI::IsMember({"exact"}))
+                   "exact: the results carry the direct solution of each method's system; "
+                   "iterate: the iteration's values always, over the whole field as one (default: "
+                   "the iteration's values, or the direct solution where the iteration stops "
+                   "short; each group of players who never met the others on its own)")
+        ->check(CLI::IsMember({"exact", "iterate"}))
         ->excludes(simpleRun);
     app.add_option("--elo", request.eloForUnrated, "Elo for unrated players")
         ->check(CLI::Range(0, 9999));
@@ -127,7 +129,9 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
             request.rows.push_back(*row);
         }
         request.sorted = !noSort;
-        request.solve = solve == "exact" ? SolveExact : SolveIterate;
+        request.solve = solve == "exact"     ? SolveExact
+                        : solve == "iterate" ? SolveIterate
+                                             : SolveDefault;
     }
     request.headings = !noHeadings;
     if (explained->count() > 0) options.explain = explain;

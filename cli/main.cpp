@@ -56,6 +56,7 @@ RunOutputs outputsOf(const CliOptions& options) {
     outputs.html = options.html;
     outputs.screen = &std::cout;
     outputs.beep = options.beep;
+    outputs.logName = options.log;
     return outputs;
 }
 

@@ -10,7 +10,7 @@
 namespace tiebreak {
 
 int explainValues(const TournamentTable& table, std::span<const double> values, ScoreFunction f,
-                  std::vector<ValueExplanation>& out) noexcept {
+                  std::vector<ValueExplanation>& out, Centring centring) noexcept {
     const std::uint32_t n = table.playerCount();
     assert(values.size() == n);
     return guardMemory(StatusNoMemory, [&] {
@@ -21,7 +21,7 @@ int explainValues(const TournamentTable& table, std::span<const double> values, 
         std::vector<double> terms(n);
         for (std::uint32_t i = 0; i < n; ++i)
             terms[i] = f(points[i], games[i]);
-        const double centring = centringConstant(table, terms);
+        const std::vector<double> constants = centringConstants(table, terms, centring);
         out.assign(n, {});
         for (std::uint32_t i = 0; i < n; ++i) {
             ValueExplanation& e = out[i];
@@ -47,9 +47,9 @@ int explainValues(const TournamentTable& table, std::span<const double> values, 
             e.percentage = 100.0 * points[i] / static_cast<double>(games[i]);
             e.wholePercentage = games[i] != 0 ? wholePercentage(points[i], games[i]) : 0;
             e.scoreTerm = terms[i];
-            e.centring = centring;
+            e.centring = centringOf(constants, i, centring);
             // Bracketed as the map adds them: the centred term is made first.
-            e.sum = e.opponentsMean + (terms[i] - centring);
+            e.sum = e.opponentsMean + (terms[i] - e.centring);
             e.value = values[i];
             e.difference = e.sum - e.value;
         }

@@ -44,16 +44,18 @@ struct ValueExplanation {
     double percentage = 0.0;     // 100 * points / games
     int wholePercentage = 0;     // the conversion table's entry that recursive performance uses
     double scoreTerm = 0.0;      // the score function of points and games
-    double centring = 0.0;       // games-weighted mean of every active player's score term
+    double centring = 0.0;       // games-weighted mean of the score terms of every active player
+                                 // of the field, or of the player's group
     double sum = 0.0;            // opponentsMean + (scoreTerm - centring): one more step
     double value = 0.0;          // the player's value as given
     double difference = 0.0;     // sum - value: what the iteration left
 };
 
 // out[i] explains values[i], a method's values, with its score function f (ratingDifference or
-// scoreFraction). StatusOk or StatusNoMemory.
+// scoreFraction) and its terms' centring. StatusOk or StatusNoMemory.
 [[nodiscard]] int explainValues(const TournamentTable& table, std::span<const double> values,
-                                ScoreFunction f, std::vector<ValueExplanation>& out) noexcept;
+                                ScoreFunction f, std::vector<ValueExplanation>& out,
+                                Centring centring = WholeField) noexcept;
 
 // One game's entry in a trimmed rivals average: the opponent and his value.
 struct RivalEntry {

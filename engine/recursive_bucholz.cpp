@@ -22,11 +22,11 @@ void bucholzStartValues(const TournamentTable& table, std::span<double> out) noe
 }
 
 Iteration recursiveBucholz(const TournamentTable& table, std::span<double> out, double tolerance,
-                           unsigned maxSweeps) noexcept {
+                           unsigned maxSweeps, Centring centring) noexcept {
     return guardMemory(Iteration{StatusNoMemory}, [&] {
         std::vector<double> start(out.size());
         bucholzStartValues(table, start);
-        return iterateFixedPoint(table, out, start, scoreFraction, tolerance, maxSweeps);
+        return iterateFixedPoint(table, out, start, scoreFraction, tolerance, maxSweeps, centring);
     });
 }
 

@@ -62,12 +62,12 @@ bool hasConverged(const TournamentTable& table, std::span<const double> next,
 
 Iteration iterateFixedPoint(const TournamentTable& table, std::span<double> out,
                             std::span<double> start, ScoreFunction f, double tolerance,
-                            unsigned maxSweeps) noexcept {
+                            unsigned maxSweeps, Centring centring) noexcept {
     assert(out.data() != start.data());
     return guardMemory(Iteration{StatusNoMemory}, [&] {
         // 1. The centred score terms, fixed for all sweeps.
         std::vector<double> terms(out.size());
-        static_cast<void>(centredScoreTerms(table, terms, f));  // cannot fail
+        if (failed(centredScoreTerms(table, terms, f, centring))) return Iteration{StatusNoMemory};
         const OpponentLists lists(table);
         // 2.-6. Simultaneous sweeps: all of out from the previous x, then x takes out.
         for (unsigned sweep = 0; sweep < maxSweeps; ++sweep) {
@@ -81,10 +81,11 @@ Iteration iterateFixedPoint(const TournamentTable& table, std::span<double> out,
 }
 
 Iteration recursivePerformance(const TournamentTable& table, std::span<double> out,
-                               double tolerance, unsigned maxSweeps) noexcept {
+                               double tolerance, unsigned maxSweeps, Centring centring) noexcept {
     return guardMemory(Iteration{StatusNoMemory}, [&] {
         std::vector<double> start(table.ratings().begin(), table.ratings().end());
-        return iterateFixedPoint(table, out, start, ratingDifference, tolerance, maxSweeps);
+        return iterateFixedPoint(table, out, start, ratingDifference, tolerance, maxSweeps,
+                                 centring);
     });
 }
 

@@ -10,39 +10,63 @@
 
 namespace tiebreak {
 
-double centringConstant(const TournamentTable& table, std::span<const double> terms) noexcept {
-    const auto games = table.gamesPlayed();
-    // Only active players enter the weighted mean, so the not-a-number terms of inactive players
-    // do not spread.
-    double weighted = 0.0;
-    double totalGames = 0.0;
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        if (games[i] != 0) weighted += static_cast<double>(games[i]) * terms[i];
-        totalGames += static_cast<double>(games[i]);
-    }
-    return weighted / totalGames;
+namespace {
+
+// The centring of table by groups, or nullptr where the whole field is one.
+const PlayerGroups* byGroups(Centring centring) noexcept {
+    return centring != WholeField && centring->count() > 1 ? centring : nullptr;
 }
 
-int centredScoreTerms(const TournamentTable& table, std::span<double> out,
-                      ScoreFunction f) noexcept {
-    const auto points = table.gamePoints();
+}  // namespace
+
+std::vector<double> centringConstants(const TournamentTable& table, std::span<const double> terms,
+                                      Centring centring) {
     const auto games = table.gamesPlayed();
-    // Every player gets his term, inactive ones too (a not-a-number value).
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = f(points[i], games[i]);
-    const double mean = centringConstant(table, out);
-    for (double& term : out)
-        term -= mean;
-    return StatusOk;
+    const PlayerGroups* groups = byGroups(centring);
+    const std::size_t count = groups != nullptr ? groups->count() : 1;
+    std::vector<double> weighted(count, 0.0);
+    std::vector<double> totalGames(count, 0.0);
+    // Only active players enter the weighted mean, so the not-a-number terms of inactive players
+    // do not spread.
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const std::size_t group =
+            groups != nullptr && games[i] != 0 ? static_cast<std::size_t>(groups->groupOf[i]) : 0;
+        if (games[i] != 0) weighted[group] += static_cast<double>(games[i]) * terms[i];
+        totalGames[group] += static_cast<double>(games[i]);
+    }
+    for (std::size_t group = 0; group < count; ++group)
+        weighted[group] /= totalGames[group];
+    return weighted;
+}
+
+double centringOf(std::span<const double> constants, std::uint32_t i, Centring centring) noexcept {
+    const PlayerGroups* groups = byGroups(centring);
+    if (groups == nullptr || groups->groupOf[i] == PlayerGroups::NoGroup) return constants[0];
+    return constants[static_cast<std::size_t>(groups->groupOf[i])];
+}
+
+int centredScoreTerms(const TournamentTable& table, std::span<double> out, ScoreFunction f,
+                      Centring centring) noexcept {
+    return guardMemory(StatusNoMemory, [&] {
+        const auto points = table.gamePoints();
+        const auto games = table.gamesPlayed();
+        // Every player gets his term, inactive ones too (a not-a-number value).
+        for (std::size_t i = 0; i < out.size(); ++i)
+            out[i] = f(points[i], games[i]);
+        const std::vector<double> constants = centringConstants(table, out, centring);
+        for (std::uint32_t i = 0; i < out.size(); ++i)
+            out[i] -= centringOf(constants, i, centring);
+        return StatusOk;
+    });
 }
 
 int performanceStep(const TournamentTable& table, std::span<double> out, ScoreFunction f,
-                    std::span<const double> values) noexcept {
+                    std::span<const double> values, Centring centring) noexcept {
     const auto x = values.empty() ? table.ratings() : values;
     assert(out.data() != x.data());
     return guardMemory(StatusNoMemory, [&] {
         std::vector<double> terms(out.size());
-        static_cast<void>(centredScoreTerms(table, terms, f));  // cannot fail
+        if (failed(centredScoreTerms(table, terms, f, centring))) throw std::bad_alloc();
         const OpponentLists lists(table);
         applyRecursiveMap(lists, out, x, terms);
         return StatusOk;

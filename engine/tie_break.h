@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "engine/engine_codes.h"
+#include "engine/player_groups.h"
 #include "tournament/tournament_table.h"
 
 namespace tiebreak {
@@ -31,20 +33,32 @@ using ScoreFunction = double (*)(double score, std::uint32_t games);
 // The score function of a method: ratingDifference or scoreFraction.
 [[nodiscard]] ScoreFunction scoreFunctionOf(TieBreakMethod method) noexcept;
 
-// out[i] = f(gamePoints[i], gamesPlayed[i]) minus the games-weighted mean of those terms over the
-// active players.
-[[nodiscard]] int centredScoreTerms(const TournamentTable& table, std::span<double> out,
-                                    ScoreFunction f) noexcept;
+// Where a score term is centred: over the whole field (no groups given, or one group), or within
+// the player's group, each group a tournament of its own.
+using Centring = const PlayerGroups*;
+inline constexpr Centring WholeField = nullptr;
 
-// The centring constant of those terms: the games-weighted mean over the active players of
-// terms[i] = f(gamePoints[i], gamesPlayed[i]).
-[[nodiscard]] double centringConstant(const TournamentTable& table,
-                                      std::span<const double> terms) noexcept;
+// out[i] = f(gamePoints[i], gamesPlayed[i]) minus the games-weighted mean of those terms over the
+// active players of the field or of i's group.
+[[nodiscard]] int centredScoreTerms(const TournamentTable& table, std::span<double> out,
+                                    ScoreFunction f, Centring centring = WholeField) noexcept;
+
+// The centring constants of those terms: the games-weighted mean of terms[i] = f(gamePoints[i],
+// gamesPlayed[i]) over the active players of the field (one constant) or of each group (one a
+// group). May throw std::bad_alloc.
+[[nodiscard]] std::vector<double> centringConstants(const TournamentTable& table,
+                                                    std::span<const double> terms,
+                                                    Centring centring = WholeField);
+
+// The constant that centres player i's term among those.
+[[nodiscard]] double centringOf(std::span<const double> constants, std::uint32_t i,
+                                Centring centring) noexcept;
 
 // out = one application of the recursive map (rivals average plus centred score term) to values,
 // or to the ratings when values is empty. StatusOk or StatusNoMemory.
 [[nodiscard]] int performanceStep(const TournamentTable& table, std::span<double> out,
-                                  ScoreFunction f, std::span<const double> values = {}) noexcept;
+                                  ScoreFunction f, std::span<const double> values = {},
+                                  Centring centring = WholeField) noexcept;
 
 // out from values by the modification, taking out dropWorst and dropBest rivals for a rivals
 // average. StatusOk, StatusNoMemory, or StatusInvalidArgument for an unknown code (out untouched).
@@ -72,18 +86,21 @@ struct Iteration {
 // sweep), at most maxSweeps of them. out holds the last sweep (untouched for 0 sweeps).
 [[nodiscard]] Iteration iterateFixedPoint(const TournamentTable& table, std::span<double> out,
                                           std::span<double> start, ScoreFunction f,
-                                          double tolerance, unsigned maxSweeps) noexcept;
+                                          double tolerance, unsigned maxSweeps,
+                                          Centring centring = WholeField) noexcept;
 
 // Recursive performance by iteration from the ratings.
 [[nodiscard]] Iteration recursivePerformance(const TournamentTable& table, std::span<double> out,
-                                             double tolerance, unsigned maxSweeps) noexcept;
+                                             double tolerance, unsigned maxSweeps,
+                                             Centring centring = WholeField) noexcept;
 
 // Start values of recursive Buchholz: maxGamesPlayed * gamePoints[i] / gamesPlayed[i].
 void bucholzStartValues(const TournamentTable& table, std::span<double> out) noexcept;
 
 // Recursive Buchholz by iteration from each score projected onto maxGamesPlayed games.
 [[nodiscard]] Iteration recursiveBucholz(const TournamentTable& table, std::span<double> out,
-                                         double tolerance, unsigned maxSweeps) noexcept;
+                                         double tolerance, unsigned maxSweeps,
+                                         Centring centring = WholeField) noexcept;
 
 // Rivals averages trimmed of the # worst and # best opponent entries (missed games count as
 // dropped worst rivals).

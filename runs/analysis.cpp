@@ -26,10 +26,11 @@ double differenceMeasure(const TournamentTable& table, std::vector<double>& a,
 class DirectSolutions {
 public:
     // StatusOk, StatusNotConverged, or StatusNoMemory.
-    int prepare(const TournamentTable& table) {
+    int prepare(const TournamentTable& table, Centring centring) {
         if (attempted_) return status_;
         attempted_ = true;
-        status_ = decomposeBothMethods(decomposition_, table);
+        centring_ = centring;
+        status_ = decomposeBothMethods(decomposition_, table, centring);
         if (status_ == StatusTooLarge) {
             solver_ = SolverSparse;
             status_ = system_.build(table);
@@ -39,14 +40,15 @@ public:
 
     // The method's direct solution into out: StatusOk, StatusNotConverged (the sparse solver
     // stopped at its limit) or StatusNoMemory.
-    int solve(const TournamentTable& table, TieBreakMethod method, std::span<double> out) const {
+    int solve(const TournamentTable& table, TieBreakMethod method, std::span<double> out,
+              unsigned& iterations) const {
         const bool performance = method == MethodRecursivePerformance;
         if (solver_ == SolverDecomposition) {
             return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem,
                                         out);
         }
-        return performance ? recursivePerformanceSparse(system_, table, out)
-                           : recursiveBucholzSparse(system_, table, out);
+        return performance ? recursivePerformanceSparse(system_, table, out, centring_, iterations)
+                           : recursiveBucholzSparse(system_, table, out, centring_, iterations);
     }
 
     [[nodiscard]] DirectSolver solver() const { return solver_; }
@@ -55,6 +57,7 @@ private:
     SystemDecomposition decomposition_;
     SparseSystem system_;
     DirectSolver solver_ = SolverDecomposition;
+    Centring centring_ = WholeField;
     bool attempted_ = false;
     int status_ = StatusOk;
 };
@@ -64,18 +67,48 @@ bool usesMethod(const RunRequest& request, TieBreakMethod method) {
                        [method](const TieBreakRow& row) { return row.method == method; });
 }
 
-// Warns when a measure is above the tolerance; a measure that is not a number warns of nothing.
-void checkMeasure(RunResult& result, double measure) {
-    if (std::fabs(measure) > ConvergenceTolerance) result.notices.push_back(NoticeNonConvergence);
+bool aboveTolerance(double measure) {
+    // A measure that is not a number is above nothing.
+    return std::fabs(measure) > ConvergenceTolerance;
+}
+
+// Why the rows of a method take the direct solution, if they do.
+DirectReason directReason(const RunRequest& request, const MethodOutcome& outcome) {
+    if (request.solve == SolveExact) return DirectAsked;
+    if (request.solve == SolveIterate) return DirectNotTaken;
+    if (!outcome.iteration.converged) return DirectAtLimit;
+    return aboveTolerance(outcome.residual) ? DirectAboveTolerance : DirectNotTaken;
+}
+
+// The method's direct solution into solution, with its measures in outcome; its distance to the
+// iteration's values when the run checks them. ErrorNoMemory or 0.
+int solveDirectly(RunResult& result, MethodOutcome& outcome, DirectSolutions& direct,
+                  std::vector<double>& solution) {
+    const TournamentTable& table = result.tournament;
+    const int prepared = direct.prepare(table, result.centring());
+    if (failed(prepared)) return ErrorNoMemory;
+    if (prepared == StatusNotConverged) result.decompositionConverged = false;
+    outcome.solver = direct.solver();
+    solution.resize(table.playerCount());
+    const int solved = direct.solve(table, outcome.method, solution, outcome.directIterations);
+    if (failed(solved)) return ErrorNoMemory;
+    outcome.directConverged = solved != StatusNotConverged;
+    if (result.request.style == StyleSimple) return 0;
+    std::vector<double> difference = solution;
+    outcome.directDistance = differenceMeasure(table, difference, outcome.values);
+    result.measureAboveTolerance =
+        result.measureAboveTolerance || aboveTolerance(outcome.directDistance);
+    return 0;
 }
 
 // One method: its iterative values and the residual of one more step; in the advanced run also
-// the distance to the direct solution, whose values the rows take with SolveExact. ErrorNoMemory
-// or 0.
+// the distance to the direct solution. The rows take the direct solution where the request and
+// the iteration's outcome say so. ErrorNoMemory or 0.
 int computeMethod(RunResult& result, TieBreakMethod method, DirectSolutions& direct,
                   const PhaseReport& progress) {
     const TournamentTable& table = result.tournament;
     const RunRequest& request = result.request;
+    const Centring centring = result.centring();
     MethodOutcome& outcome = result.methods.emplace_back();
     outcome.method = method;
     enterPhase(progress, method == MethodRecursivePerformance ? PhaseIteratingPerformance
@@ -83,32 +116,35 @@ int computeMethod(RunResult& result, TieBreakMethod method, DirectSolutions& dir
     outcome.values.resize(table.playerCount());
     outcome.iteration =
         method == MethodRecursivePerformance
-            ? recursivePerformance(table, outcome.values, IterationTolerance, IterationLimit)
-            : recursiveBucholz(table, outcome.values, IterationTolerance, IterationLimit);
+            ? recursivePerformance(table, outcome.values, IterationTolerance, IterationLimit,
+                                   centring)
+            : recursiveBucholz(table, outcome.values, IterationTolerance, IterationLimit, centring);
     if (failed(outcome.iteration.status)) return ErrorNoMemory;
 
-    const ScoreFunction f = scoreFunctionOf(method);
     std::vector<double> scratch(table.playerCount());
-    if (failed(performanceStep(table, scratch, f, outcome.values))) return ErrorNoMemory;
+    if (failed(performanceStep(table, scratch, scoreFunctionOf(method), outcome.values, centring)))
+        return ErrorNoMemory;
     outcome.residual = differenceMeasure(table, scratch, outcome.values);
-    if (request.style == StyleSimple) return 0;
-    checkMeasure(result, outcome.residual);
+    const DirectReason reason = directReason(request, outcome);
+    // The simple run checks nothing, and solves directly only where the iteration stopped short.
+    if (request.style == StyleSimple && reason == DirectNotTaken) return 0;
+    result.measureAboveTolerance = result.measureAboveTolerance || aboveTolerance(outcome.residual);
 
-    enterPhase(progress, PhaseCrossCheck);
-    const int prepared = direct.prepare(table);
-    if (failed(prepared)) return ErrorNoMemory;
-    if (prepared == StatusNotConverged) result.decompositionConverged = false;
-    outcome.solver = direct.solver();
-    const int solved = direct.solve(table, method, scratch);
-    if (failed(solved)) return ErrorNoMemory;
-    outcome.directConverged = solved != StatusNotConverged || outcome.solver != SolverSparse;
+    enterPhase(progress,
+               method == MethodRecursivePerformance ? PhaseDirectPerformance : PhaseDirectBucholz);
     std::vector<double> solution;
-    if (request.solve == SolveExact) solution = scratch;
-    outcome.directDistance = differenceMeasure(table, scratch, outcome.values);
-    checkMeasure(result, outcome.directDistance);
-    if (request.solve == SolveExact) {
+    if (const int status = solveDirectly(result, outcome, direct, solution); status != 0)
+        return status;
+    // Values that may be inexact replace nothing that was not asked for.
+    if (reason == DirectAsked ||
+        (reason != DirectNotTaken && outcome.directConverged && result.decompositionConverged)) {
         outcome.values = std::move(solution);
-        outcome.valuesAreDirect = true;
+        outcome.direct = reason;
+        if (failed(performanceStep(table, scratch, scoreFunctionOf(method), outcome.values,
+                                   centring))) {
+            return ErrorNoMemory;
+        }
+        outcome.directResidual = differenceMeasure(table, scratch, outcome.values);
     }
     return 0;
 }
@@ -141,9 +177,21 @@ bool takesOutEveryRival(const RunResult& result) {
     });
 }
 
+// The notice about convergence: a measure above the tolerance, a direct solver that may be
+// inexact, or rows that carry the direct solution because the iteration stopped short.
+bool convergenceToTell(const RunResult& result) {
+    if (result.measureAboveTolerance) return true;
+    return std::any_of(
+        result.methods.begin(), result.methods.end(), [&](const MethodOutcome& outcome) {
+            return !outcome.directConverged || !result.decompositionConverged ||
+                   outcome.direct == DirectAtLimit || outcome.direct == DirectAboveTolerance;
+        });
+}
+
 int computeAll(RunResult& result, const PhaseReport& progress) {
     const RunRequest& request = result.request;
     const TournamentTable& table = result.tournament;
+    result.groups = playerGroups(table);
     DirectSolutions direct;
     for (const TieBreakMethod method : {MethodRecursivePerformance, MethodRecursiveBucholz}) {
         if (!usesMethod(request, method)) continue;
@@ -171,14 +219,18 @@ int computeAll(RunResult& result, const PhaseReport& progress) {
         }
     }
     result.order = rankingOrder(result);
-    if (request.style == StyleAdvanced && !result.decompositionConverged)
-        result.notices.push_back(NoticeDecompositionNotConverged);
+    if (convergenceToTell(result)) result.notices.push_back(NoticeConvergence);
+    if (result.groups.count() > 1) result.notices.push_back(NoticeGroups);
     if (request.style == StyleAdvanced && takesOutEveryRival(result))
         result.notices.push_back(NoticeRivals);
     return 0;
 }
 
 }  // namespace
+
+Centring RunResult::centring() const noexcept {
+    return request.solve == SolveIterate ? WholeField : &groups;
+}
 
 const MethodOutcome* RunResult::outcomeOf(TieBreakMethod method) const noexcept {
     for (const MethodOutcome& outcome : methods) {

@@ -51,15 +51,63 @@ std::string resultsNotOpenedText(const std::string& fullPath) {
            "\nbut no program could be started to open them.";
 }
 
-std::string noticeText(RunNotice notice) {
+namespace {
+
+const char* methodText(TieBreakMethod method) {
+    return method == MethodRecursiveBucholz ? "recursive Buchholz" : "recursive performance";
+}
+
+// Where the user finds the measures a notice speaks of.
+std::string logHint(const std::string& logName) {
+    if (logName.empty()) return "Run it again with --log FILE to see the measures.";
+    if (logName == "-") return "The run log on standard error shows the measures.";
+    return "Check " + logName + " to find out about the problem.";
+}
+
+std::string convergenceText(const RunResult& result, const std::string& logName) {
+    std::string taken;
+    for (const MethodOutcome& outcome : result.methods) {
+        if (outcome.direct != DirectAtLimit && outcome.direct != DirectAboveTolerance) continue;
+        taken += taken.empty() ? "" : " and ";
+        taken += methodText(outcome.method);
+    }
+    std::string text;
+    if (!taken.empty()) {
+        text = "The iteration of " + taken +
+               " stopped short of its solution: the results carry the direct solution of the "
+               "system instead.\n";
+    } else {
+        text = "Possible non converge of the method.\n";
+    }
+    return text + logHint(logName);
+}
+
+std::string groupsText(const RunResult& result) {
+    const std::vector<std::uint32_t>& sizes = result.groups.sizes;
+    std::string text = "The players form " + std::to_string(sizes.size()) +
+                       " groups that never met one another, of ";
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        text += k == 0 ? "" : k + 1 == sizes.size() ? " and " : ", ";
+        text += std::to_string(sizes[k]);
+    }
+    text += " players.\n";
+    if (result.request.solve == SolveIterate)
+        return text +
+               "The iteration runs over the whole field as one: values of different groups "
+               "do not compare.";
+    return text + "Each group's values are computed as a tournament of its own.";
+}
+
+}  // namespace
+
+std::string noticeText(RunNotice notice, const RunResult& result, const std::string& logName) {
     switch (notice) {
-        case NoticeNonConvergence:
-            return NonConvergenceText;
+        case NoticeConvergence:
+            return convergenceText(result, logName);
+        case NoticeGroups:
+            return groupsText(result);
         case NoticeRivals:
             return RivalsText;
-        case NoticeDecompositionNotConverged:
-            return "The singular value decomposition did not converge in 30 sweeps: its check of "
-                   "the methods may be inexact.";
     }
     return {};
 }

@@ -20,18 +20,15 @@ void showErrorMessage(Notices& notices, int code, const std::string& name,
 // The notice after a run whose results no program could be started to open.
 [[nodiscard]] std::string resultsNotOpenedText(const std::string& fullPath);
 
-// The warning shown when an error measure exceeds ConvergenceTolerance.
-inline constexpr const char* NonConvergenceText =
-    "Possible non converge of the method.\nCheck rp.log in the root directory to find out about "
-    "the problem.";
-
 // The message of a run in which a row took out as many rivals as there were rounds; the log
 // ends with it too.
 inline constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";
 
-// The text of a run's notice.
-[[nodiscard]] std::string noticeText(RunNotice notice);
+// The text of a finished run's notice; a notice about convergence says where the run log is
+// (logName: a path, "-" for standard error, empty for none).
+[[nodiscard]] std::string noticeText(RunNotice notice, const RunResult& result,
+                                     const std::string& logName);
 
 }  // namespace tiebreak

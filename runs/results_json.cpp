@@ -36,6 +36,10 @@ Json methodJson(const MethodOutcome& outcome) {
         {"residual", number(outcome.residual)},
         {"direct_distance", number(outcome.directDistance)},
         {"direct_solver", solverName(outcome.solver)},
+        {"direct_iterations",
+         outcome.solver == SolverSparse ? Json(outcome.directIterations) : Json(nullptr)},
+        {"values_from", outcome.direct == DirectNotTaken ? "iteration" : "direct solution"},
+        {"direct_residual", number(outcome.directResidual)},
     };
 }
 
@@ -95,6 +99,7 @@ void writeResultsJson(std::ostream& out, const RunResult& result) {
           {"iteration_tolerance", IterationTolerance},
           {"iteration_limit", IterationLimit}}},
         {"rounds", result.tournament.maxGamesPlayed()},
+        {"groups", result.groups.sizes},
         {"methods", std::move(methods)},
         {"rows", rowsJson(result)},
         {"players", playersJson(result)},

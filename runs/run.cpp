@@ -120,7 +120,7 @@ RunOutcome runOnTable(TournamentTable&& table, const RunRequest& request, const 
     }
     logEnd(log, result);
     for (const RunNotice notice : result.notices)
-        notices.showNotice(noticeText(notice));
+        notices.showNotice(noticeText(notice, result, outputs.logName));
     if (outputs.writeTable && tableName(request, outputs) != "-")
         openInShell(opener, notices, tableName(request, outputs));
     if (outputs.beep) notices.beep();

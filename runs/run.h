@@ -25,6 +25,9 @@ struct RunOutputs {
     std::optional<std::uint32_t> explained;  // the player whose breakdown goes to screen
     std::ostream* screen = nullptr;          // for "-" and the breakdown
     bool beep = false;                       // a beep when the run has finished
+    // Where the run log goes, as the notices name it: a path, "-" for standard error, or empty
+    // for none.
+    std::string logName;
 };
 
 // The name under which a run writes its results table: "-", the path given, or the .csv beside

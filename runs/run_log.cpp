@@ -14,9 +14,9 @@ namespace {
 constexpr const char* ResidualLabel = "Error:                                         ";
 constexpr const char* DecompositionLabel = "Error between recursive method and SVD method: ";
 constexpr const char* SparseLabel = "Error between recursive method and sparse solver: ";
+constexpr const char* DirectResidualLabel = "Error of these values:                         ";
 constexpr const char* NotConvergedLine =
     "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
-constexpr const char* SparseLimitLine = "Sparse solver: stopped at its iteration limit\n";
 
 const char* methodName(TieBreakMethod method) {
     return method == MethodRecursiveBucholz ? "Recursive Bucholz" : "Recursive Performance";
@@ -34,13 +34,37 @@ void logIteration(std::ostream& log, const MethodOutcome& outcome) {
 void logDirectSolution(std::ostream& log, const RunResult& result, const MethodOutcome& outcome,
                        bool firstChecked) {
     if (firstChecked && !result.decompositionConverged) log << NotConvergedLine;
-    if (!outcome.directConverged) log << SparseLimitLine;
+    if (outcome.solver == SolverSparse) {
+        log << "Sparse solver: " << outcome.directIterations << " iterations of conjugate gradients"
+            << (outcome.directConverged ? "" : ", stopped at its iteration limit") << '\n';
+    }
+    if (result.request.style == StyleSimple) return;
     log << (outcome.solver == SolverSparse ? SparseLabel : DecompositionLabel)
         << general(outcome.directDistance, 17) << '\n';
-    if (outcome.valuesAreDirect) {
-        log << "Values of " << methodName(outcome.method)
-            << ": the direct solution of the system\n";
-    }
+}
+
+void logValuesTaken(std::ostream& log, const MethodOutcome& outcome) {
+    if (outcome.direct == DirectNotTaken) return;
+    log << "Values of " << methodName(outcome.method) << ": the direct solution of the system";
+    if (outcome.direct == DirectAtLimit) log << " (the iteration stopped at its limit)";
+    if (outcome.direct == DirectAboveTolerance)
+        log << " (the iteration's residual is above the tolerance)";
+    log << '\n';
+    if (outcome.direct != DirectAsked)
+        log << DirectResidualLabel << general(outcome.directResidual, 17) << '\n';
+}
+
+// The groups of a field whose players did not all meet, with their sizes.
+void logGroups(std::ostream& log, const RunResult& result) {
+    const std::vector<std::uint32_t>& sizes = result.groups.sizes;
+    if (sizes.size() < 2) return;
+    log << "Groups of players who never met the others: " << sizes.size() << ", of ";
+    for (std::size_t k = 0; k < sizes.size(); ++k)
+        log << (k == 0 ? "" : k + 1 == sizes.size() ? " and " : ", ") << sizes[k];
+    log << " players; "
+        << (result.request.solve == SolveIterate ? "the iteration runs over the whole field as one"
+                                                 : "each is solved as a tournament of its own")
+        << '\n';
 }
 
 void logNames(std::ostream& log, const TournamentTable& table,
@@ -57,13 +81,16 @@ void logMethods(std::ostream& log, const RunResult& result) {
     const bool simple = result.request.style == StyleSimple;
     if (simple) log << "Input file: " << result.request.inputPath << '\n';
     log << "\nExecuting methods...\n";
+    logGroups(log, result);
     bool firstChecked = true;
     for (const MethodOutcome& outcome : result.methods) {
         logIteration(log, outcome);
         log << (simple ? "Error: " : ResidualLabel) << general(outcome.residual, 17) << '\n';
-        if (outcome.solver == SolverNone) continue;
-        logDirectSolution(log, result, outcome, firstChecked);
-        firstChecked = false;
+        if (outcome.solver != SolverNone) {
+            logDirectSolution(log, result, outcome, firstChecked);
+            firstChecked = false;
+        }
+        logValuesTaken(log, outcome);
     }
     log << std::flush;
 }

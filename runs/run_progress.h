@@ -12,8 +12,11 @@ using PhaseReport = std::function<void(std::string_view phase)>;
 // The phases of a run, in their order.
 inline constexpr std::string_view PhaseReading = "Reading the file";
 inline constexpr std::string_view PhaseIteratingPerformance = "Iterating recursive performance";
-inline constexpr std::string_view PhaseIteratingBucholz = "Iterating recursive Bucholz";
-inline constexpr std::string_view PhaseCrossCheck = "Cross-check by decomposition";
+inline constexpr std::string_view PhaseIteratingBucholz = "Iterating recursive Buchholz";
+inline constexpr std::string_view PhaseDirectPerformance =
+    "Solving the system of recursive performance directly";
+inline constexpr std::string_view PhaseDirectBucholz =
+    "Solving the system of recursive Buchholz directly";
 inline constexpr std::string_view PhaseWriting = "Writing the results";
 
 // Tells phase when somebody listens.

@@ -26,11 +26,16 @@ enum RunStyle : int {
     StyleSimple = 1,
 };
 
-// Which values the rows carry: the iteration's, or the direct solution of each method's system,
-// for fields where the iteration stops at its limit far from the solution.
+// Which values the rows carry, and how a field of groups that never met is solved.
 enum SolveMode : int {
-    SolveIterate = 0,
-    SolveExact = 1,
+    // The iteration's values, unless it stopped short of its solution (at its limit, or with a
+    // residual above ConvergenceTolerance) and the direct solution converged: then the direct
+    // solution's. Each group of players who never met the others is a tournament of its own.
+    SolveDefault = 0,
+    // The iteration's values always, over the whole field as one, groups or not.
+    SolveIterate = 1,
+    // The direct solution's values always, each group a tournament of its own.
+    SolveExact = 2,
 };
 
 // Everything a run is asked to compute, from its input on.
@@ -41,7 +46,7 @@ struct RunRequest {
     bool sorted = true;    // rows by points and the first row's value; else the file's order
     bool headings = true;  // a heading line
     RunStyle style = StyleAdvanced;
-    SolveMode solve = SolveIterate;
+    SolveMode solve = SolveDefault;
     bool explain = false;  // the breakdown of every value, for the explanation and the web page
 };
 

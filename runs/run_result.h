@@ -21,18 +21,31 @@ enum DirectSolver : int {
     SolverSparse = 2,
 };
 
+// Why a method's rows carry the direct solution of its system rather than the iteration's values.
+enum DirectReason : int {
+    DirectNotTaken = 0,        // they carry the iteration's values
+    DirectAsked = 1,           // SolveExact
+    DirectAtLimit = 2,         // the iteration stopped at its limit
+    DirectAboveTolerance = 3,  // the iteration's residual is above ConvergenceTolerance
+};
+
 // One method as the run computed it: the values its rows start from and the measures of their
 // quality.
 struct MethodOutcome {
     TieBreakMethod method = MethodRecursivePerformance;
-    std::vector<double> values;  // the iteration's, or the direct solution's (valuesAreDirect)
+    std::vector<double> values;  // the iteration's, or the direct solution's (see direct)
     Iteration iteration;
-    double residual = std::numeric_limits<double>::quiet_NaN();  // one more step against them
+    double residual = std::numeric_limits<double>::quiet_NaN();  // one more step against the
+                                                                 // iteration's values
     DirectSolver solver = SolverNone;
     // The direct solution against the iteration's values; not a number without one.
     double directDistance = std::numeric_limits<double>::quiet_NaN();
-    bool directConverged = true;  // false: the sparse solver stopped at its iteration limit
-    bool valuesAreDirect = false;
+    bool directConverged = true;    // false: the direct solver may be inexact
+    unsigned directIterations = 0;  // of the sparse solver, when it solved
+    DirectReason direct = DirectNotTaken;
+    // One more step against the direct solution the rows carry; not a number where they carry
+    // the iteration's values.
+    double directResidual = std::numeric_limits<double>::quiet_NaN();
     std::vector<ValueExplanation> explanations;  // each player's value, when asked for
 };
 
@@ -44,16 +57,18 @@ struct ResultRow {
     std::vector<RivalsExplanation> rivals;  // for a rivals average, when asked for
 };
 
-// What the user is told of a finished run beside its results, in the order it arose.
+// What the user is told of a finished run beside its results, at most once each, in this order.
 enum RunNotice : int {
-    NoticeNonConvergence = 0,             // a measure of a method above ConvergenceTolerance
-    NoticeRivals = 1,                     // a row takes out as many rivals as there were rounds
-    NoticeDecompositionNotConverged = 2,  // the decomposition may be inexact
+    // A measure of a method above ConvergenceTolerance, a direct solver that may be inexact, or
+    // rows that carry the direct solution because the iteration stopped short.
+    NoticeConvergence = 0,
+    NoticeGroups = 1,  // groups of players who never met the others
+    NoticeRivals = 2,  // a row takes out as many rivals as there were rounds
 };
 
 // Everything a finished run's outputs need: the tournament as read, each method's outcome, each
 // row's values, the order of the players and the notices. Nothing is written while it is made;
-// every writer reads only this.
+// every writer reads only this. It is made in place and not moved: its centring points into it.
 struct RunResult {
     RunRequest request;
     TournamentTable tournament;
@@ -61,7 +76,12 @@ struct RunResult {
     std::vector<ResultRow> rows;
     std::vector<std::uint32_t> order;  // the players, best first (table order when not sorted)
     std::vector<RunNotice> notices;
+    PlayerGroups groups;  // of the players who met
     bool decompositionConverged = true;
+    bool measureAboveTolerance = false;  // a residual or a distance above ConvergenceTolerance
+
+    // How the terms are centred: within each group, or with SolveIterate over the whole field.
+    [[nodiscard]] Centring centring() const noexcept;
 
     // The outcome of method, or nullptr when no row uses it.
     [[nodiscard]] const MethodOutcome* outcomeOf(TieBreakMethod method) const noexcept;

@@ -1,33 +1,26 @@
-// The tie-break systems solved on their sparse matrix, for fields of any size: conjugate
-// gradients on the normal equations (Eigen's LeastSquaresConjugateGradient, with the columns'
-// norms as preconditioner), run until the normal equations' residual falls to round-off.
+// The tie-break systems in their symmetric form, solved by preconditioned conjugate gradients.
 //
-// A Swiss field's games graph is close to an expander: a sparse QR factorisation fills in almost
-// densely (5 s at 2,000 players against 8 ms for these iterations), while each iteration costs
-// one product with the matrix and one with its transpose, O(games), and some 100 of them reach
-// round-off at 2,000 as at 20,000 players.
-//
-// The games-weighted level is taken out first: the constant vector at the start vector's level
-// satisfies the last equation and, in a consistent crosstable, every other one with a zero right
-// side, so the iterations solve for the differences, whose right side is the centred terms. With
-// the level of the order of the ratings times the games in the right side instead, the residual
-// test would stop the iterations far from round-off in the values.
-//
-// Groups that never met make the matrix rank-deficient and the system inconsistent: the
-// iterations still end, at a least-squares solution, which is as meaningless as the iteration's
-// values there, and the distance between the two shows it.
+// Equation i of a system, x_i - (sum over opponents j of n_ij x_j) / g_i = t_i, times the games
+// g_i: g_i x_i - sum n_ij x_j = g_i t_i, or L x = b with L the Laplacian of the games graph.
+// With the games in both lines L is symmetric positive semi-definite, and b sums to 0 over each
+// group of players who met, since the terms are centred there with the games as weights: the
+// system is consistent, and conjugate gradients from 0 stay in L's range and reach one of its
+// solutions. The constant each group's level row fixes is then added. Conjugate gradients need
+// about the square root of the iterations that the same gradients on the normal equations of the
+// unsymmetric form need, whose condition number is the square of this one's.
 #include <Eigen/IterativeLinearSolvers>
 #include <Eigen/SparseCore>
 
-#include "engine/opponent_lists.h"
 #include "engine/svd/svd.h"
 #include "tournament/memory_guard.h"
 
 namespace tiebreak {
 
 struct SparseSystem::Solver {
-    Eigen::SparseMatrix<double> matrix;
-    Eigen::LeastSquaresConjugateGradient<Eigen::SparseMatrix<double>> iterations;
+    Eigen::SparseMatrix<double> laplacian;
+    Eigen::ConjugateGradient<Eigen::SparseMatrix<double>, Eigen::Lower | Eigen::Upper,
+                             Eigen::DiagonalPreconditioner<double>>
+        iterations;
 };
 
 SparseSystem::SparseSystem() = default;
@@ -38,32 +31,28 @@ int SparseSystem::build(const TournamentTable& table) noexcept {
     active_.clear();
     const int status = guardMemory(StatusNoMemory, [&] {
         active_ = activePlayers(table);
-        const OpponentLists lists(table);
         // The position of each active player among the active ones.
         std::vector<std::int64_t> position(table.playerCount(), -1);
         for (std::size_t r = 0; r < active_.size(); ++r)
             position[active_[r]] = static_cast<std::int64_t>(r);
-        const auto count = static_cast<Eigen::Index>(active_.size());
-        // The entries of systemMatrixByColumns that are not zero.
         std::vector<Eigen::Triplet<double>> entries;
-        entries.reserve(lists.entries() + 2 * active_.size());
-        for (Eigen::Index r = 0; r < count; ++r) {
-            const std::uint32_t player = active_[static_cast<std::size_t>(r)];
-            const auto opponents = lists.opponents(player);
-            const auto counts = lists.counts(player);
-            const double ownGames = lists.games(player);
-            entries.emplace_back(r, r, 1.0);
-            for (std::size_t k = 0; k < opponents.size(); ++k) {
-                // A game standing in one line only may name an opponent without games of his own.
-                const std::int64_t q = position[opponents[k]];
-                if (q >= 0 && q != r) entries.emplace_back(r, q, -(counts[k] / ownGames));
+        for (std::size_t r = 0; r < active_.size(); ++r) {
+            const std::uint32_t player = active_[r];
+            const auto row = static_cast<Eigen::Index>(r);
+            entries.emplace_back(row, row, static_cast<double>(table.gamesPlayed()[player]));
+            for (const GamesAgainst& entry : table.opponents(player)) {
+                const std::int64_t q = position[entry.opponent];
+                if (q >= 0 && q != row)
+                    entries.emplace_back(row, q, -static_cast<double>(entry.games));
             }
-            entries.emplace_back(count, r, ownGames);
         }
         auto solver = std::make_unique<Solver>();
-        solver->matrix.resize(count + 1, count);
-        solver->matrix.setFromTriplets(entries.begin(), entries.end());
-        solver->iterations.compute(solver->matrix);
+        const auto count = static_cast<Eigen::Index>(active_.size());
+        solver->laplacian.resize(count, count);
+        solver->laplacian.setFromTriplets(entries.begin(), entries.end());
+        solver->iterations.setTolerance(SparseTolerance);
+        solver->iterations.setMaxIterations(static_cast<Eigen::Index>(SparseIterationLimit));
+        solver->iterations.compute(solver->laplacian);
         solver_ = std::move(solver);
         return StatusOk;
     });
@@ -76,48 +65,60 @@ int SparseSystem::build(const TournamentTable& table) noexcept {
 }
 
 int SparseSystem::solve(const TournamentTable& table, std::span<double> out,
-                        std::span<const double> start, ScoreFunction f) const noexcept {
+                        std::span<const double> start, ScoreFunction f, Centring centring,
+                        unsigned& iterations) const noexcept {
     if (!solver_ || table.playerCount() != playerCount_ || out.size() != playerCount_ ||
         start.size() != playerCount_) {
         return StatusInvalidArgument;
     }
     return guardMemory(StatusNoMemory, [&]() -> int {
+        iterations = 0;
         // The centred score terms; inactive players keep theirs (not a number).
-        static_cast<void>(centredScoreTerms(table, out, f));  // cannot fail
-        const auto games = table.gamesPlayed();
-        double level = 0.0;
-        double totalGames = 0.0;
-        for (const std::uint32_t i : active_) {
-            level += static_cast<double>(games[i]) * start[i];
-            totalGames += static_cast<double>(games[i]);
-        }
+        if (failed(centredScoreTerms(table, out, f, centring))) return StatusNoMemory;
         const auto count = static_cast<Eigen::Index>(active_.size());
         if (count == 0) return StatusOk;
-        Eigen::VectorXd rhs(count + 1);
-        for (Eigen::Index r = 0; r < count; ++r)
-            rhs[r] = out[active_[static_cast<std::size_t>(r)]];
-        rhs[count] = level;
-        const Eigen::VectorXd base = Eigen::VectorXd::Constant(count, level / totalGames);
-        const Eigen::VectorXd rest = rhs - solver_->matrix * base;
-        const Eigen::VectorXd x = base + solver_->iterations.solve(rest);
-        for (Eigen::Index r = 0; r < count; ++r)
-            out[active_[static_cast<std::size_t>(r)]] = x[r];
+        const auto games = table.gamesPlayed();
+        Eigen::VectorXd rhs(count);
+        for (Eigen::Index r = 0; r < count; ++r) {
+            const std::uint32_t player = active_[static_cast<std::size_t>(r)];
+            rhs[r] = static_cast<double>(games[player]) * out[player];
+        }
+        const Eigen::VectorXd x = solver_->iterations.solve(rhs);
+        iterations = static_cast<unsigned>(solver_->iterations.iterations());
+        // Each level row's constant: its games-weighted level of start less that of x, spread
+        // over its games.
+        const std::size_t levels = levelRowCount(centring);
+        std::vector<double> shift(levels, 0.0);
+        std::vector<double> totalGames(levels, 0.0);
+        for (Eigen::Index r = 0; r < count; ++r) {
+            const std::uint32_t player = active_[static_cast<std::size_t>(r)];
+            const std::size_t level = levelRowOf(centring, player);
+            shift[level] += static_cast<double>(games[player]) * (start[player] - x[r]);
+            totalGames[level] += static_cast<double>(games[player]);
+        }
+        for (Eigen::Index r = 0; r < count; ++r) {
+            const std::uint32_t player = active_[static_cast<std::size_t>(r)];
+            const std::size_t level = levelRowOf(centring, player);
+            out[player] = x[r] + shift[level] / totalGames[level];
+        }
         return solver_->iterations.info() == Eigen::Success ? StatusOk : StatusNotConverged;
     });
 }
 
 int recursivePerformanceSparse(const SparseSystem& system, const TournamentTable& table,
-                               std::span<double> out) noexcept {
-    return system.solve(table, out, table.ratings(), ratingDifference);
+                               std::span<double> out, Centring centring,
+                               unsigned& iterations) noexcept {
+    return system.solve(table, out, table.ratings(), ratingDifference, centring, iterations);
 }
 
 int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,
-                           std::span<double> out) noexcept {
+                           std::span<double> out, Centring centring,
+                           unsigned& iterations) noexcept {
     if (out.size() != table.playerCount()) return StatusInvalidArgument;
     return guardMemory(StatusNoMemory, [&] {
         std::vector<double> start(out.size());
         bucholzStartValues(table, start);
-        return system.solve(table, out, start, scoreFraction);
+        return system.solve(table, out, start, scoreFraction, centring, iterations);
     });
 }
 

@@ -26,12 +26,19 @@ inline constexpr int StatusNotConverged = 2;
 // The players with games (gamesPlayed not 0), in table order. May throw std::bad_alloc.
 [[nodiscard]] std::vector<std::uint32_t> activePlayers(const TournamentTable& table);
 
-// The (a + 1)-by-a matrix of the tie-break systems over the a players of `active`, held by
+// The level rows of the tie-break systems: one for the whole field, or one for each group when
+// the terms are centred by groups; and the level row of player's group.
+[[nodiscard]] std::size_t levelRowCount(Centring centring) noexcept;
+[[nodiscard]] std::size_t levelRowOf(Centring centring, std::uint32_t player) noexcept;
+
+// The (a + k)-by-a matrix of the tie-break systems over the a players of `active`, held by
 // columns: row q of the result is column q. Row r below a: 1 on the diagonal, minus the share
-// of player r's games against player q elsewhere; the last row: the games of each player, which
-// fixes the games-weighted sum of the values. May throw std::bad_alloc.
+// of player r's games against player q elsewhere; the k level rows (levelRowCount): the games of
+// each player of the field or of the row's group, which fix the games-weighted sum of the
+// values. May throw std::bad_alloc.
 [[nodiscard]] Matrix systemMatrixByColumns(const TournamentTable& table,
-                                           std::span<const std::uint32_t> active);
+                                           std::span<const std::uint32_t> active,
+                                           Centring centring = WholeField);
 
 // sqrt(a^2 + b^2) without overflow or destructive underflow of the squares.
 [[nodiscard]] double pythag(double a, double b) noexcept;
@@ -127,11 +134,13 @@ class SystemDecomposition {
 public:
     // Builds and decomposes the matrix of table, carrying the right-hand sides of systems
     // through to their solutions, and replaces any earlier decomposition. Only the solutions are
-    // kept. StatusOk; StatusNotConverged (decomposed, maybe inexactly); StatusTooLarge with
-    // nothing allocated when table has more than MaxDecompositionPlayers active players;
+    // kept. The terms are centred, and the level fixed, over the field or within each group, as
+    // centring says. StatusOk; StatusNotConverged (decomposed, maybe inexactly); StatusTooLarge
+    // with nothing allocated when table has more than MaxDecompositionPlayers active players;
     // StatusNoMemory (nothing kept).
     [[nodiscard]] int decompose(const TournamentTable& table,
-                                std::span<const TieBreakSystem> systems) noexcept;
+                                std::span<const TieBreakSystem> systems,
+                                Centring centring = WholeField) noexcept;
 
     // The least-squares solution of system number `system` of the last decompose into out
     // (playerCount values): x = V diag(1/w) U^T b, the centred score terms for inactive players.
@@ -150,6 +159,7 @@ private:
     std::vector<std::uint32_t> active_;           // the active players in table order
     std::vector<ScoreFunction> scoreFunctions_;   // each system's
     std::vector<std::vector<double>> solutions_;  // each system's, for the active players
+    Centring centring_ = WholeField;              // the decomposed one's: it must outlive this
 };
 
 // Both methods' systems with one decomposition: recursive performance (the ratings,
@@ -158,12 +168,20 @@ private:
 inline constexpr std::size_t PerformanceSystem = 0;
 inline constexpr std::size_t BucholzSystem = 1;
 [[nodiscard]] int decomposeBothMethods(SystemDecomposition& decomposition,
-                                       const TournamentTable& table) noexcept;
+                                       const TournamentTable& table,
+                                       Centring centring = WholeField) noexcept;
 
-// The same systems on their sparse matrix, solved by conjugate gradients on the normal equations
-// until their residual falls to round-off: for fields of every size, at a cost proportional to
-// the games per iteration. The solution is the least-squares one, like the decomposition's, and
-// agrees with it to round-off where the system has one.
+// The same systems in their symmetric form, each equation multiplied by the player's games: the
+// Laplacian of the games graph (each player's games on the diagonal, minus the games between two
+// players off it) times the values equals the games times the centred terms. It is symmetric and
+// positive semi-definite, and its null space holds the constants of each group of players who
+// met; the level rows fix those. Solved by conjugate gradients preconditioned with the diagonal
+// (Eigen's ConjugateGradient) until the residual falls below SparseTolerance times the right-hand
+// side's (round-off), at a cost proportional to the games per iteration, for fields of every
+// size. The games must stand in both players' lines, as every read table has them.
+inline constexpr double SparseTolerance = 1e-14;
+inline constexpr unsigned SparseIterationLimit = 20000;
+
 class SparseSystem {
 public:
     SparseSystem();
@@ -171,15 +189,18 @@ public:
     SparseSystem(const SparseSystem&) = delete;
     SparseSystem& operator=(const SparseSystem&) = delete;
 
-    // Builds the sparse matrix of table and prepares the solver, replacing anything earlier.
+    // Builds the Laplacian of table and prepares the solver, replacing anything earlier.
     // StatusOk or StatusNoMemory (nothing kept).
     [[nodiscard]] int build(const TournamentTable& table) noexcept;
 
-    // As SystemDecomposition::solve, without a cut-off: StatusOk, StatusNotConverged (the
+    // The solution of the system of start and f, its terms centred and its level fixed as
+    // centring says, into out (playerCount values; inactive players keep their centred terms,
+    // not a number); the iterations made go to iterations. StatusOk, StatusNotConverged (the
     // iterations stopped at their limit; out holds their last values), StatusNoMemory, or
     // StatusInvalidArgument (out untouched) when nothing was built or the sizes differ.
     [[nodiscard]] int solve(const TournamentTable& table, std::span<double> out,
-                            std::span<const double> start, ScoreFunction f) const noexcept;
+                            std::span<const double> start, ScoreFunction f, Centring centring,
+                            unsigned& iterations) const noexcept;
 
 private:
     struct Solver;
@@ -191,9 +212,10 @@ private:
 // The direct solutions of recursive performance and recursive Buchholz on the sparse system of
 // table: their start vectors and score functions, the decomposition's results.
 [[nodiscard]] int recursivePerformanceSparse(const SparseSystem& system,
-                                             const TournamentTable& table,
-                                             std::span<double> out) noexcept;
+                                             const TournamentTable& table, std::span<double> out,
+                                             Centring centring, unsigned& iterations) noexcept;
 [[nodiscard]] int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,
-                                         std::span<double> out) noexcept;
+                                         std::span<double> out, Centring centring,
+                                         unsigned& iterations) noexcept;
 
 }  // namespace tiebreak

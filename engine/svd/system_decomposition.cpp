@@ -1,5 +1,6 @@
 // The direct solution of the tie-break systems: one singular value decomposition of the matrix
 // carrying every right-hand side through, then a least-squares back-substitution for each.
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -9,7 +10,8 @@
 namespace tiebreak {
 
 int SystemDecomposition::decompose(const TournamentTable& table,
-                                   std::span<const TieBreakSystem> systems) noexcept {
+                                   std::span<const TieBreakSystem> systems,
+                                   Centring centring) noexcept {
     decomposed_ = false;
     active_ = {};
     scoreFunctions_ = {};
@@ -24,23 +26,24 @@ int SystemDecomposition::decompose(const TournamentTable& table,
     bool converged = true;
     const int status = guardMemory(StatusNoMemory, [&] {
         active_ = activePlayers(table);
+        const std::size_t levels = levelRowCount(centring);
         // Each right-hand side: the centred score terms of the active players, then the
-        // games-weighted level of the start vector over them.
+        // games-weighted level of the start vector over them, or over each group.
         const auto games = table.gamesPlayed();
         std::vector<double> terms(table.playerCount());
         for (const TieBreakSystem& system : systems) {
-            static_cast<void>(centredScoreTerms(table, terms, system.f));  // cannot fail
-            std::vector<double>& b = solutions_.emplace_back(count + 1);
-            double level = 0.0;
+            if (failed(centredScoreTerms(table, terms, system.f, centring))) throw std::bad_alloc();
+            std::vector<double>& b = solutions_.emplace_back(count + levels, 0.0);
             for (std::size_t r = 0; r < count; ++r) {
                 b[r] = terms[active_[r]];
-                level += static_cast<double>(games[active_[r]]) * system.start[active_[r]];
+                b[count + levelRowOf(centring, active_[r])] +=
+                    static_cast<double>(games[active_[r]]) * system.start[active_[r]];
             }
-            b[count] = level;
             scoreFunctions_.push_back(system.f);
         }
+        centring_ = centring;
         std::vector<std::span<double>> views(solutions_.begin(), solutions_.end());
-        Matrix columns = systemMatrixByColumns(table, active_);
+        Matrix columns = systemMatrixByColumns(table, active_, centring);
         std::vector<double> w(count);
         RightTransformations right;
         converged = svdDecomposeOnto(columns, w, views, right);
@@ -73,21 +76,22 @@ int SystemDecomposition::solve(const TournamentTable& table, std::size_t system,
         return StatusInvalidArgument;
     }
     // The centred score terms; inactive players keep theirs (not a number).
-    static_cast<void>(centredScoreTerms(table, out, scoreFunctions_[system]));
+    if (failed(centredScoreTerms(table, out, scoreFunctions_[system], centring_)))
+        return StatusNoMemory;
     const std::vector<double>& x = solutions_[system];
     for (std::size_t r = 0; r < x.size(); ++r)
         out[active_[r]] = x[r];
     return StatusOk;
 }
 
-int decomposeBothMethods(SystemDecomposition& decomposition,
-                         const TournamentTable& table) noexcept {
+int decomposeBothMethods(SystemDecomposition& decomposition, const TournamentTable& table,
+                         Centring centring) noexcept {
     return guardMemory(StatusNoMemory, [&] {
         std::vector<double> bucholzStart(table.playerCount());
         bucholzStartValues(table, bucholzStart);
         const TieBreakSystem systems[] = {{table.ratings(), ratingDifference},
                                           {bucholzStart, scoreFraction}};
-        return decomposition.decompose(table, systems);
+        return decomposition.decompose(table, systems, centring);
     });
 }
 

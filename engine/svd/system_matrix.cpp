@@ -15,7 +15,17 @@ std::vector<std::uint32_t> activePlayers(const TournamentTable& table) {
     return active;
 }
 
-Matrix systemMatrixByColumns(const TournamentTable& table, std::span<const std::uint32_t> active) {
+std::size_t levelRowCount(Centring centring) noexcept {
+    return centring != WholeField && centring->count() > 1 ? centring->count() : 1;
+}
+
+std::size_t levelRowOf(Centring centring, std::uint32_t player) noexcept {
+    if (levelRowCount(centring) == 1) return 0;
+    return static_cast<std::size_t>(centring->groupOf[player]);
+}
+
+Matrix systemMatrixByColumns(const TournamentTable& table, std::span<const std::uint32_t> active,
+                             Centring centring) {
     const auto games = table.gamesPlayed();
     const std::size_t count = active.size();
     // The position of each active player among the active ones.
@@ -24,7 +34,7 @@ Matrix systemMatrixByColumns(const TournamentTable& table, std::span<const std::
         position[active[q]] = static_cast<std::int64_t>(q);
     // Entry (q, r) is row r, column q. Pairs that never met hold minus zero, the negated share
     // of no games, as every other entry of the row is made.
-    Matrix columns(count, count + 1);
+    Matrix columns(count, count + levelRowCount(centring));
     for (std::size_t q = 0; q < count; ++q)
         std::fill(columns.row(q), columns.row(q) + count, -0.0);
     for (std::size_t r = 0; r < count; ++r) {
@@ -37,7 +47,7 @@ Matrix systemMatrixByColumns(const TournamentTable& table, std::span<const std::
                     -(static_cast<double>(entry.games) / ownGames);
         }
         columns(r, r) = 1.0;
-        columns(r, count) = ownGames;
+        columns(r, count + levelRowOf(centring, active[r])) = ownGames;
     }
     return columns;
 }

@@ -104,7 +104,10 @@ constexpr Modification None = ModificationNone;
 constexpr Modification Avg = ModificationRivalsAverage;
 
 const std::string RivalsNotice = std::string("notice: ") + RivalsText;
-const std::string Warning = std::string("notice: ") + NonConvergenceText;
+const std::string Carried =
+    "notice: The iteration of recursive performance stopped short of its solution: the results "
+    "carry the direct solution of the system instead.\nRun it again with --log FILE to see the "
+    "measures.";
 
 RunRequest request(const std::string& input, std::vector<TieBreakRow> rows, bool flags = true) {
     RunRequest request;
@@ -234,9 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // worked_example.txt: A beat B and nothing else was played. The iteration swaps the two values
 // with every sweep (x_A' = x_B + 800, x_B' = x_A - 800, from 2000 and 1400), so it stops at its
-// limit, and both measures are far above the tolerance: two warnings, one per measure, and the
-// run goes on. Worst 1 plus best 0 reaches the one round played: the rivals check is met. The
-// beep comes last. The phases come in order, as a progress window shows them.
+// limit, and both measures are far above the tolerance: the results carry the direct solution,
+// and one notice says so. Worst 1 plus best 0 reaches the one round played: the rivals check is
+// met. The beep comes last. The phases come in order, as a progress window shows them.
 TEST_F(Run, AdvancedLimitWarningsRivalsCheckBeepAndPhases) {
     std::filesystem::copy_file(RPT_TEST_DATA_DIR "/worked_example.txt", "worked_example.txt");
     std::vector<std::string> phases;
@@ -244,12 +247,12 @@ TEST_F(Run, AdvancedLimitWarningsRivalsCheckBeepAndPhases) {
     RunOutputs outputs;
     outputs.beep = true;
     EXPECT_EQ(run(request("worked_example.txt", {{Rp, Avg, 1, 0}}), outputs), RunFinished);
-    EXPECT_EQ(notices.events,
-              (Events{Warning, Warning, RivalsNotice, "open: worked_example.csv", "beep"}));
+    EXPECT_EQ(notices.events, (Events{Carried, RivalsNotice, "open: worked_example.csv", "beep"}));
     expectGolden(log.str(), "advanced_worked_example.log");
     EXPECT_EQ(phases,
               (std::vector<std::string>{"Reading the file", "Iterating recursive performance",
-                                        "Cross-check by decomposition", "Writing the results"}));
+                                        "Solving the system of recursive performance directly",
+                                        "Writing the results"}));
 }
 
 // Two players, one draw, equal ratings: the first sweep already meets the test. The log gives
@@ -291,7 +294,7 @@ TEST_F(Run, ExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
     RunResult result;
     ASSERT_EQ(analyse(std::move(table), exact, {}, result), 0);
     EXPECT_FALSE(result.methods[0].iteration.converged);
-    EXPECT_TRUE(result.methods[0].valuesAreDirect);
+    EXPECT_EQ(result.methods[0].direct, DirectAsked);
     const std::vector<double>& values = result.rows[0].values;
     std::vector<double> stepped(values.size());
     ASSERT_EQ(performanceStep(copy, stepped, ratingDifference, values), StatusOk);
@@ -307,6 +310,45 @@ TEST_F(Run, ExactSolutionSatisfiesTheSystemWhereTheIterationStops) {
          {"\nMaximum number of iterations of Recursive Performance surpassed\n",
           "\nValues of Recursive Performance: the direct solution of the system\n"})
         EXPECT_EQ(count(log.str(), line), 1u) << line;
+}
+
+// The Irish team league: three groups of players who never met one another, of 155, 3 and 2. Each
+// is a tournament of its own: the log and one notice say so, and each group's values satisfy its
+// system and keep its level of ratings. The small groups' games are two-coloured, so the
+// iteration stops at its limit and the rows carry the direct solution, which satisfies the system
+// to round-off.
+TEST_F(Run, GroupsThatNeverMetAreEachATournamentOfTheirOwn) {
+    const std::string input =
+        RPT_TEST_DATA_DIR "/trf/ireland-lcu-armstrong-cup-2010-11-team-league-160p-11r.trf";
+    TournamentTable table;
+    ASSERT_EQ(readTournament(table, input, 1400), 0);
+    const TournamentTable copy = table;
+    RunResult result;
+    ASSERT_EQ(analyse(std::move(table), request(input, {{Rp, None, 0, 0}}), {}, result), 0);
+    EXPECT_EQ(result.groups.sizes, (std::vector<std::uint32_t>{155, 3, 2}));
+    EXPECT_EQ(result.notices, (std::vector<RunNotice>{NoticeConvergence, NoticeGroups}));
+    EXPECT_EQ(result.methods[0].direct, DirectAtLimit);
+    EXPECT_LT(result.methods[0].directResidual, 1e-9);
+    const std::vector<double>& values = result.rows[0].values;
+    std::vector<double> stepped(values.size());
+    ASSERT_EQ(performanceStep(copy, stepped, ratingDifference, values, &result.groups), StatusOk);
+    std::vector<double> levels(3, 0.0);
+    for (std::uint32_t i = 0; i < copy.playerCount(); ++i) {
+        if (copy.gamesPlayed()[i] == 0) continue;
+        EXPECT_NEAR(stepped[i], values[i], 1e-10) << i;
+        levels[static_cast<std::size_t>(result.groups.groupOf[i])] +=
+            copy.gamesPlayed()[i] * (values[i] - copy.ratings()[i]);
+    }
+    for (const double level : levels)
+        EXPECT_NEAR(level, 0.0, 1e-7);
+    RunOutputs outputs;
+    outputs.table = "league.csv";
+    EXPECT_EQ(run(request(input, {{Rp, None, 0, 0}}), outputs), RunFinished);
+    EXPECT_EQ(count(log.str(),
+                    "Groups of players who never met the others: 3, of 155, 3 and 2 "
+                    "players; each is solved as a tournament of its own\n"),
+              1u);
+    EXPECT_EQ(count(notices.events.at(1), "The players form 3 groups"), 1u);
 }
 
 // A failure after the reading: one box with its code and name, the log as far as the run came,
@@ -358,12 +400,19 @@ TEST_F(Run, BenchmarkOpenMatchesTheUnoptimisedRun) {
 }
 
 // One player with games more than the decomposition takes: both methods are checked with the
-// sparse solver, without a warning: the iterations reach its solution to well within 0.00001.
+// sparse solver, within 0.00001. Recursive performance takes all 500 sweeps, a residual just
+// above the iteration's tolerance: its rows carry the sparse solver's solution, and one notice
+// says so.
 TEST_F(Run, AboveTheDecompositionsLimitTheSparseSolverChecks) {
     ASSERT_TRUE(writeCrosstable({.players = MaxDecompositionPlayers + 1, .rounds = 5, .seed = 11},
                                 "open.txt"));
     ASSERT_EQ(run(request("open.txt", {{Rp, None, 0, 0}, {Rb, Avg, 1, 0}})), RunFinished);
-    EXPECT_EQ(notices.events, Events{"open: open.csv"});
+    EXPECT_EQ(notices.events, (Events{Carried, "open: open.csv"}));
+    EXPECT_EQ(count(log.str(), " iterations of conjugate gradients\n"), 2u);
+    EXPECT_EQ(count(log.str(),
+                    "\nValues of Recursive Performance: the direct solution of the "
+                    "system (the iteration stopped at its limit)\n"),
+              1u);
     EXPECT_EQ(count(log.str(), "\nError between recursive method and sparse solver: "), 2u);
     EXPECT_EQ(count(log.str(), "SVD method"), 0u);
     EXPECT_EQ(count(readBytes("open.csv"), "\n"), MaxDecompositionPlayers + 2u);
