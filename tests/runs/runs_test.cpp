@@ -29,10 +29,12 @@ using Events = std::vector<std::string>;
 
 const std::filesystem::path DataDir = std::filesystem::path(RPT_TEST_DATA_DIR) / "runs";
 
-// The logged distances between the iterative and the direct solutions: round-off, which any
-// change in the order of the additions moves by its own size.
+// The logged distances between the iterative and the direct solutions, and the residuals of the
+// direct solutions: round-off, which any change in the order of the additions moves by its own
+// size.
 const std::string MeasureLabels[] = {"Error between recursive method and SVD method: ",
-                                     "Error between recursive method and sparse solver: "};
+                                     "Error between recursive method and sparse solver: ",
+                                     "Error of these values: "};
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
