@@ -3,7 +3,9 @@
 #include <sys/resource.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "engine/svd/svd.h"
@@ -14,17 +16,37 @@
 
 namespace tiebreak {
 
-const TournamentTable& benchOpen(std::uint32_t players, std::uint32_t rounds) {
-    static std::map<std::pair<std::uint32_t, std::uint32_t>, TournamentTable> tables;
-    auto [it, added] = tables.try_emplace({players, rounds});
+namespace {
+
+GeneratorOptions openOptions(std::uint32_t players, std::uint32_t rounds, bool slow) {
+    GeneratorOptions options;
+    options.players = players;
+    options.rounds = rounds;
+    options.adjacentPairing = slow;
+    return options;
+}
+
+}  // namespace
+
+const TournamentTable& benchOpen(std::uint32_t players, std::uint32_t rounds, bool slow) {
+    static std::map<std::tuple<std::uint32_t, std::uint32_t, bool>, TournamentTable> tables;
+    auto [it, added] = tables.try_emplace({players, rounds, slow});
     if (added) {
-        GeneratorOptions options;
-        options.players = players;
-        options.rounds = rounds;
-        if (readCrosstableLines(it->second, splitLines(generateCrosstable(options)), 1400) !=
-            StatusOk) {
-            std::abort();
-        }
+        const std::string text = generateCrosstable(openOptions(players, rounds, slow));
+        if (readCrosstableLines(it->second, splitLines(text), 1400) != StatusOk) std::abort();
+    }
+    return it->second;
+}
+
+const std::string& benchOpenFile(std::uint32_t players, std::uint32_t rounds, bool slow) {
+    static std::map<std::tuple<std::uint32_t, std::uint32_t, bool>, std::string> files;
+    auto [it, added] = files.try_emplace({players, rounds, slow});
+    if (added) {
+        it->second = (std::filesystem::temp_directory_path() /
+                      ("bench-open-" + std::to_string(players) + "-" + std::to_string(rounds) +
+                       (slow ? "-slow" : "") + ".txt"))
+                         .string();
+        if (!writeCrosstable(openOptions(players, rounds, slow), it->second)) std::abort();
     }
     return it->second;
 }

@@ -66,14 +66,12 @@ void SolveBySvd(benchmark::State& state) {
 void SparseSolve(benchmark::State& state) {
     const TournamentTable& table = fieldOf(state);
     std::vector<double> out(table.playerCount());
-    unsigned iterations = 0;
+    std::vector<SparseSolution> solutions;
     for (auto _ : state) {
         SparseSystem system;
-        expectOk(state, system.build(table) == StatusOk &&
-                            recursivePerformanceSparse(system, table, out, WholeField,
-                                                       iterations) == StatusOk &&
-                            recursiveBucholzSparse(system, table, out, WholeField, iterations) ==
-                                StatusOk);
+        expectOk(state,
+                 system.build(table) == StatusOk &&
+                     solveBothMethodsSparse(system, table, WholeField, solutions) == StatusOk);
     }
     state.counters["peak_MB"] = peakMegabytes();
 }

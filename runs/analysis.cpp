@@ -22,42 +22,45 @@ double differenceMeasure(const TournamentTable& table, std::vector<double>& a,
 }
 
 // The direct solutions of both methods, from one preparation made when the first method needs
-// it: the singular value decomposition up to its size limit, the sparse solver above it.
+// it: the singular value decomposition up to its size limit, the sparse solver above it, which
+// solves both methods' systems at once.
 class DirectSolutions {
 public:
-    // StatusOk, StatusNotConverged, or StatusNoMemory.
+    // StatusOk, StatusNotConverged (the decomposition may be inexact), or StatusNoMemory.
     int prepare(const TournamentTable& table, Centring centring) {
         if (attempted_) return status_;
         attempted_ = true;
-        centring_ = centring;
         status_ = decomposeBothMethods(decomposition_, table, centring);
-        if (status_ == StatusTooLarge) {
-            solver_ = SolverSparse;
-            status_ = system_.build(table);
-        }
+        if (status_ != StatusTooLarge) return status_;
+        solver_ = SolverSparse;
+        SparseSystem system;
+        status_ = system.build(table);
+        if (status_ == StatusOk) status_ = solveBothMethodsSparse(system, table, centring, sparse_);
         return status_;
     }
 
-    // The method's direct solution into out: StatusOk, StatusNotConverged (the sparse solver
-    // stopped at its limit) or StatusNoMemory.
-    int solve(const TournamentTable& table, TieBreakMethod method, std::span<double> out,
-              unsigned& iterations) const {
-        const bool performance = method == MethodRecursivePerformance;
+    // The method's direct solution into out, with the sparse solver's iterations and whether it
+    // converged.
+    void solve(const TournamentTable& table, TieBreakMethod method, std::span<double> out,
+               MethodOutcome& outcome) const {
+        const std::size_t system =
+            method == MethodRecursivePerformance ? PerformanceSystem : BucholzSystem;
         if (solver_ == SolverDecomposition) {
-            return decomposition_.solve(table, performance ? PerformanceSystem : BucholzSystem,
-                                        out);
+            static_cast<void>(decomposition_.solve(table, system, out));  // cannot fail here
+            return;
         }
-        return performance ? recursivePerformanceSparse(system_, table, out, centring_, iterations)
-                           : recursiveBucholzSparse(system_, table, out, centring_, iterations);
+        const SparseSolution& solution = sparse_[system];
+        std::copy(solution.values.begin(), solution.values.end(), out.begin());
+        outcome.directIterations = solution.iterations;
+        outcome.directConverged = solution.converged;
     }
 
     [[nodiscard]] DirectSolver solver() const { return solver_; }
 
 private:
     SystemDecomposition decomposition_;
-    SparseSystem system_;
+    std::vector<SparseSolution> sparse_;
     DirectSolver solver_ = SolverDecomposition;
-    Centring centring_ = WholeField;
     bool attempted_ = false;
     int status_ = StatusOk;
 };
@@ -90,9 +93,7 @@ int solveDirectly(RunResult& result, MethodOutcome& outcome, DirectSolutions& di
     if (prepared == StatusNotConverged) result.decompositionConverged = false;
     outcome.solver = direct.solver();
     solution.resize(table.playerCount());
-    const int solved = direct.solve(table, outcome.method, solution, outcome.directIterations);
-    if (failed(solved)) return ErrorNoMemory;
-    outcome.directConverged = solved != StatusNotConverged;
+    direct.solve(table, outcome.method, solution, outcome);
     if (result.request.style == StyleSimple) return 0;
     std::vector<double> difference = solution;
     outcome.directDistance = differenceMeasure(table, difference, outcome.values);

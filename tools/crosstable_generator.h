@@ -6,10 +6,10 @@
 namespace tiebreak {
 
 // What a generated tournament looks like. Every played game stands in both players' lines.
-// Values out of range are brought into it (players 2 to 20,000, at least one round, shares
-// between 0 and 1).
+// Values out of range are brought into it (players 2 to TournamentTable::MaxPlayers, at least one
+// round, shares between 0 and 1).
 struct GeneratorOptions {
-    std::uint32_t players = 100;  // 2 to 20,000
+    std::uint32_t players = 100;  // 2 to TournamentTable::MaxPlayers
     std::uint32_t rounds = 9;     // Swiss rounds (ignored by the round robins)
     std::uint64_t seed = 1;
     double unratedShare = 0.0;  // fraction of players without a rating ("0" or an empty field)
@@ -20,8 +20,12 @@ struct GeneratorOptions {
     std::uint32_t playersWithoutGames = 0;  // players who never play (withdrawn before round 1)
     bool doubleRoundRobin = false;          // every pair meets twice; rounds is ignored
     bool twoGroups = false;                 // two halves that never meet
-    bool crlf = false;                      // "\r\n" line ends
-    bool withoutRatingColumn = false;       // no "Rtg" header field (ratings in the first field)
+    // Each round pairs neighbours in the standings (first against second, third against fourth)
+    // instead of the top half of each score group against its bottom half: players meet those
+    // of about their own strength and score, and the games graph mixes slowly, as in team events.
+    bool adjacentPairing = false;
+    bool crlf = false;                 // "\r\n" line ends
+    bool withoutRatingColumn = false;  // no "Rtg" header field (ratings in the first field)
     bool trf = false;  // a FIDE Tournament Report File of the same tournament instead (its
                        // four columns of points hold up to 99.5)
 };

@@ -6,13 +6,14 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/crosstable_generator.h"
+#include "tournament/tournament_table.h"
 
 int main(int argc, char** argv) {
     tiebreak::GeneratorOptions options;
     std::string output = "-";
     CLI::App app{"Writes a made-up Swiss Manager crosstable export.", "crosstable-generator"};
     app.add_option("-p,--players", options.players, "number of players")
-        ->check(CLI::Range(2, 20000));
+        ->check(CLI::Range(std::uint32_t{2}, tiebreak::TournamentTable::MaxPlayers));
     app.add_option("-r,--rounds", options.rounds, "Swiss rounds")->check(CLI::Range(1, 1000));
     app.add_option("-s,--seed", options.seed, "random seed");
     const CLI::Range share(0.0, 1.0);
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     app.add_flag("--double-round-robin", options.doubleRoundRobin,
                  "every pair meets twice (ignores --rounds)");
     app.add_flag("--two-groups", options.twoGroups, "two halves that never meet");
+    app.add_flag("--adjacent", options.adjacentPairing,
+                 "pair neighbours in the standings: a field that mixes slowly");
     app.add_flag("--crlf", options.crlf, "\\r\\n line ends");
     app.add_flag("--without-rating-column", options.withoutRatingColumn,
                  "ratings in the first field, no Rtg column");

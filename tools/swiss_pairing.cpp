@@ -155,6 +155,31 @@ std::vector<Pairing> pairScoreGroups(const std::vector<SimulatedPlayer>& players
     return pairs;
 }
 
+std::vector<Pairing> pairNeighbours(const std::vector<SimulatedPlayer>& players,
+                                    const std::vector<std::uint32_t>& ranked) {
+    constexpr std::size_t Window = 16;
+    std::vector<char> taken(ranked.size(), 0);
+    std::vector<Pairing> pairs;
+    for (std::size_t k = 0; k < ranked.size(); ++k) {
+        if (taken[k]) continue;
+        std::size_t partner = NotFound;
+        std::size_t seen = 0;
+        for (std::size_t q = k + 1; q < ranked.size() && seen < Window; ++q) {
+            if (taken[q]) continue;
+            if (partner == NotFound) partner = q;  // the next one, met or not
+            ++seen;
+            if (!havePlayed(players, ranked[k], ranked[q])) {
+                partner = q;
+                break;
+            }
+        }
+        if (partner == NotFound) continue;  // the last one: the count is even, so never
+        taken[k] = taken[partner] = 1;
+        pairs.push_back({ranked[k], ranked[partner]});
+    }
+    return pairs;
+}
+
 bool higherGetsWhite(const std::vector<SimulatedPlayer>& players, const Pairing& pairing,
                      std::size_t board, bool topWhite) {
     const int higher = colourWish(players[pairing.higher]);

@@ -30,6 +30,12 @@ struct Pairing {
 [[nodiscard]] std::vector<Pairing> pairScoreGroups(const std::vector<SimulatedPlayer>& players,
                                                    const std::vector<std::uint32_t>& ranked);
 
+// Pairs ranked (start indices, best first, an even count) neighbour with neighbour: each player
+// still unpaired, from the top, with the next one below him he has not met (the next one at all
+// when he has met every one of the following window).
+[[nodiscard]] std::vector<Pairing> pairNeighbours(const std::vector<SimulatedPlayer>& players,
+                                                  const std::vector<std::uint32_t>& ranked);
+
 // True when the higher-ranked player of pairing gets white: the one with the larger wish for
 // white; with equal wishes the higher-ranked player's wish, and in a first game the boards
 // alternate from topWhite on board 0.

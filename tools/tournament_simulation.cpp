@@ -182,7 +182,8 @@ void Simulator::playSwissRound(const std::vector<std::uint32_t>& group, std::uin
         setCell(*bye, round, {CellPairingBye, 0, false, 2});
         ranked.erase(std::next(bye).base());
     }
-    const std::vector<Pairing> pairs = pairScoreGroups(players_, ranked);
+    const std::vector<Pairing> pairs = options_.adjacentPairing ? pairNeighbours(players_, ranked)
+                                                                : pairScoreGroups(players_, ranked);
     for (std::size_t board = 0; board < pairs.size(); ++board) {
         const Pairing& pairing = pairs[board];
         if (higherGetsWhite(players_, pairing, board, topWhite_)) {

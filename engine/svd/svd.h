@@ -175,12 +175,19 @@ inline constexpr std::size_t BucholzSystem = 1;
 // Laplacian of the games graph (each player's games on the diagonal, minus the games between two
 // players off it) times the values equals the games times the centred terms. It is symmetric and
 // positive semi-definite, and its null space holds the constants of each group of players who
-// met; the level rows fix those. Solved by conjugate gradients preconditioned with the diagonal
-// (Eigen's ConjugateGradient) until the residual falls below SparseTolerance times the right-hand
-// side's (round-off), at a cost proportional to the games per iteration, for fields of every
-// size. The games must stand in both players' lines, as every read table has them.
+// met; the level rows fix those. Solved by conjugate gradients preconditioned with the diagonal,
+// the rows shared among the cores, until the residual's norm falls to SparseTolerance times the
+// right-hand side's (round-off), at a cost proportional to the games per iteration, for fields
+// of every size. The games must stand in both players' lines, as every read table has them.
 inline constexpr double SparseTolerance = 1e-14;
-inline constexpr unsigned SparseIterationLimit = 20000;
+inline constexpr unsigned SparseIterationLimit = 50000;
+
+// A sparse solver's solution of one system.
+struct SparseSolution {
+    std::vector<double> values;  // playerCount values; inactive players keep their centred terms
+    unsigned iterations = 0;     // of conjugate gradients
+    bool converged = false;      // false: stopped at SparseIterationLimit
+};
 
 class SparseSystem {
 public:
@@ -193,14 +200,14 @@ public:
     // StatusOk or StatusNoMemory (nothing kept).
     [[nodiscard]] int build(const TournamentTable& table) noexcept;
 
-    // The solution of the system of start and f, its terms centred and its level fixed as
-    // centring says, into out (playerCount values; inactive players keep their centred terms,
-    // not a number); the iterations made go to iterations. StatusOk, StatusNotConverged (the
-    // iterations stopped at their limit; out holds their last values), StatusNoMemory, or
-    // StatusInvalidArgument (out untouched) when nothing was built or the sizes differ.
-    [[nodiscard]] int solve(const TournamentTable& table, std::span<double> out,
-                            std::span<const double> start, ScoreFunction f, Centring centring,
-                            unsigned& iterations) const noexcept;
+    // The solutions of systems (at most MaxSparseSystems, each with its start and score
+    // function), their terms centred and their levels fixed as centring says, into solutions,
+    // one each: the iterations of all of them share each pass over the Laplacian. StatusOk,
+    // StatusNoMemory, or StatusInvalidArgument (nothing solved) when nothing was built, the
+    // sizes differ or there are too many systems.
+    [[nodiscard]] int solve(const TournamentTable& table, std::span<const TieBreakSystem> systems,
+                            Centring centring,
+                            std::vector<SparseSolution>& solutions) const noexcept;
 
 private:
     struct Solver;
@@ -209,13 +216,13 @@ private:
     std::vector<std::uint32_t> active_;  // the active players in table order
 };
 
-// The direct solutions of recursive performance and recursive Buchholz on the sparse system of
-// table: their start vectors and score functions, the decomposition's results.
-[[nodiscard]] int recursivePerformanceSparse(const SparseSystem& system,
-                                             const TournamentTable& table, std::span<double> out,
-                                             Centring centring, unsigned& iterations) noexcept;
-[[nodiscard]] int recursiveBucholzSparse(const SparseSystem& system, const TournamentTable& table,
-                                         std::span<double> out, Centring centring,
-                                         unsigned& iterations) noexcept;
+inline constexpr std::size_t MaxSparseSystems = 2;
+
+// Both methods' systems on the sparse system of table, solved at once: recursive performance as
+// solution PerformanceSystem and recursive Buchholz as BucholzSystem, their start vectors and
+// score functions those of the decomposition. As SparseSystem::solve.
+[[nodiscard]] int solveBothMethodsSparse(const SparseSystem& system, const TournamentTable& table,
+                                         Centring centring,
+                                         std::vector<SparseSolution>& solutions) noexcept;
 
 }  // namespace tiebreak

@@ -38,9 +38,10 @@ TEST(PlayerGroups, EachGroupIsSolvedAsATournamentOfItsOwn) {
     ASSERT_EQ(decomposition.solve(table, PerformanceSystem, decomposed), StatusOk);
     SparseSystem system;
     ASSERT_EQ(system.build(table), StatusOk);
-    std::vector<double> sparse(7);
-    unsigned iterations = 0;
-    ASSERT_EQ(recursivePerformanceSparse(system, table, sparse, &groups, iterations), StatusOk);
+    std::vector<SparseSolution> solutions;
+    ASSERT_EQ(solveBothMethodsSparse(system, table, &groups, solutions), StatusOk);
+    EXPECT_TRUE(solutions[PerformanceSystem].converged);
+    const std::vector<double>& sparse = solutions[PerformanceSystem].values;
 
     std::vector<double> stepped(7);
     ASSERT_EQ(performanceStep(table, stepped, ratingDifference, sparse, &groups), StatusOk);

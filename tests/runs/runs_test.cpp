@@ -32,9 +32,9 @@ const std::filesystem::path DataDir = std::filesystem::path(RPT_TEST_DATA_DIR) /
 // The logged distances between the iterative and the direct solutions, and the residuals of the
 // direct solutions: round-off, which any change in the order of the additions moves by its own
 // size.
-const std::string MeasureLabels[] = {"Error between recursive method and SVD method: ",
-                                     "Error between recursive method and sparse solver: ",
-                                     "Error of these values: "};
+const std::string MeasureLabels[] = {
+    "Error between recursive method and SVD method: ",
+    "Error between recursive method and sparse solver: ", "Error of these values: "};
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
