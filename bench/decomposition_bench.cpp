@@ -31,7 +31,7 @@ void Engine(benchmark::State& state) {
     std::vector<double> out(table.playerCount());
     for (auto _ : state) {
         SystemDecomposition decomposition;
-        if (decomposeBothMethods(decomposition, table, ratingDifference) != StatusOk ||
+        if (decomposeBothMethods(decomposition, table) != StatusOk ||
             decomposition.solve(table, PerformanceSystem, out) != StatusOk ||
             decomposition.solve(table, BucholzSystem, out) != StatusOk) {
             state.SkipWithError("decompose failed");

@@ -42,7 +42,10 @@ private:
 // waiting there, and a script reading it gets nothing new.
 PhaseReport terminalProgress() {
     if (!standardErrorIsTerminal()) return {};
-    return [](std::string_view phase) { std::cerr << "rptiebreaks-cli: " << phase << '\n'; };
+    return [](std::string_view phase) {
+        std::cerr << "rptiebreaks-cli: " << phase << '\n';
+        return true;
+    };
 }
 
 // Where the run's results go: the plain table on standard output for "-o -", else the .csv that

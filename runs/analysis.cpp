@@ -112,8 +112,10 @@ int computeMethod(RunResult& result, TieBreakMethod method, DirectSolutions& dir
     const Centring centring = result.centring();
     MethodOutcome& outcome = result.methods.emplace_back();
     outcome.method = method;
-    enterPhase(progress, method == MethodRecursivePerformance ? PhaseIteratingPerformance
-                                                              : PhaseIteratingBucholz);
+    if (!enterPhase(progress, method == MethodRecursivePerformance ? PhaseIteratingPerformance
+                                                                   : PhaseIteratingBucholz)) {
+        return ErrorCancelled;
+    }
     outcome.values.resize(table.playerCount());
     outcome.iteration =
         method == MethodRecursivePerformance
@@ -131,8 +133,10 @@ int computeMethod(RunResult& result, TieBreakMethod method, DirectSolutions& dir
     if (request.style == StyleSimple && reason == DirectNotTaken) return 0;
     result.measureAboveTolerance = result.measureAboveTolerance || aboveTolerance(outcome.residual);
 
-    enterPhase(progress,
-               method == MethodRecursivePerformance ? PhaseDirectPerformance : PhaseDirectBucholz);
+    if (!enterPhase(progress, method == MethodRecursivePerformance ? PhaseDirectPerformance
+                                                                   : PhaseDirectBucholz)) {
+        return ErrorCancelled;
+    }
     std::vector<double> solution;
     if (const int status = solveDirectly(result, outcome, direct, solution); status != 0)
         return status;

@@ -51,8 +51,8 @@ Failure writeOutput(const std::string& path, std::ostream* screen,
 // Every output of a finished run; the first failure stops them.
 Failure writeOutputs(const RunResult& result, const RunOutputs& outputs, Notices& notices,
                      std::ostream& log, const PhaseReport& progress) {
-    if (outputs.writeTable || !outputs.json.empty() || !outputs.html.empty())
-        enterPhase(progress, PhaseWriting);
+    const bool writing = outputs.writeTable || !outputs.json.empty() || !outputs.html.empty();
+    if (writing && !enterPhase(progress, PhaseWriting)) return {ErrorCancelled, ""};
     if (outputs.writeTable) {
         const std::string name = tableName(result.request, outputs);
         logOutputFile(log, result, name);
@@ -95,7 +95,7 @@ std::string tableName(const RunRequest& request, const RunOutputs& outputs) {
 
 int readRunInput(const RunRequest& request, TournamentTable& table, Notices& notices,
                  std::ostream& log, const PhaseReport& progress) {
-    enterPhase(progress, PhaseReading);
+    if (!enterPhase(progress, PhaseReading)) return ErrorCancelled;
     std::string reason;
     const int read = readTournament(table, request.inputPath, request.eloForUnrated, &reason);
     if (read == StatusOk) return StatusOk;
@@ -108,12 +108,15 @@ RunOutcome runOnTable(TournamentTable&& table, const RunRequest& request, const 
                       Notices& notices, FileOpener& opener, std::ostream& log,
                       const PhaseReport& progress) {
     RunResult result;
-    if (const int status = analyse(std::move(table), request, progress, result); status != 0) {
+    const int status = analyse(std::move(table), request, progress, result);
+    if (status == ErrorCancelled) return RunCancelled;
+    if (status != 0) {
         showErrorMessage(notices, status, request.inputPath);
         return RunFailed;
     }
     logMethods(log, result);
     const Failure failure = writeOutputs(result, outputs, notices, log, progress);
+    if (failure.code == ErrorCancelled) return RunCancelled;
     if (failure.code != 0) {
         showErrorMessage(notices, failure.code, failure.name);
         return RunFailed;
@@ -123,6 +126,8 @@ RunOutcome runOnTable(TournamentTable&& table, const RunRequest& request, const 
         notices.showNotice(noticeText(notice, result, outputs.logName));
     if (outputs.writeTable && tableName(request, outputs) != "-")
         openInShell(opener, notices, tableName(request, outputs));
+    if (outputs.openPage && !outputs.html.empty() && outputs.html != "-")
+        openInShell(opener, notices, outputs.html);
     if (outputs.beep) notices.beep();
     return RunFinished;
 }
@@ -130,7 +135,9 @@ RunOutcome runOnTable(TournamentTable&& table, const RunRequest& request, const 
 RunOutcome runTieBreaks(const RunRequest& request, const RunOutputs& outputs, Notices& notices,
                         FileOpener& opener, std::ostream& log, const PhaseReport& progress) {
     TournamentTable table;
-    if (readRunInput(request, table, notices, log, progress) != StatusOk) return RunFailed;
+    const int read = readRunInput(request, table, notices, log, progress);
+    if (read == ErrorCancelled) return RunCancelled;
+    if (read != StatusOk) return RunFailed;
     return runOnTable(std::move(table), request, outputs, notices, opener, log, progress);
 }
 

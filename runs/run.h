@@ -22,6 +22,7 @@ struct RunOutputs {
     bool writeTable = true;  // false: no results table (a breakdown alone)
     std::string json;        // the whole result as JSON ("-": on screen); empty: none
     std::string html;        // the results as a web page; empty: none
+    bool openPage = false;   // the web page opened too, as the .csv is
     std::optional<std::uint32_t> explained;  // the player whose breakdown goes to screen
     std::ostream* screen = nullptr;          // for "-" and the breakdown
     bool beep = false;                       // a beep when the run has finished
@@ -34,14 +35,16 @@ struct RunOutputs {
 // the input.
 [[nodiscard]] std::string tableName(const RunRequest& request, const RunOutputs& outputs);
 
-// Reads request.inputPath into an empty table, telling progress. StatusOk; after a refusal, its
-// code once the refusal has been logged and shown in its one error box.
+// Reads request.inputPath into an empty table, telling progress. StatusOk; ErrorCancelled when
+// progress stops the run; after a refusal, its code once the refusal has been logged and shown in
+// its one error box.
 [[nodiscard]] int readRunInput(const RunRequest& request, TournamentTable& table, Notices& notices,
                                std::ostream& log, const PhaseReport& progress);
 
 // The run on a read tournament: computes what request asks for, logs the methods, writes the
 // outputs, ends the log, then tells the notices, opens the .csv with the desktop's program
-// (through opener) and beeps when asked. RunFailed after one error box.
+// (through opener) and beeps when asked. RunFailed after one error box; RunCancelled, with
+// nothing written, when progress stops the run at a phase.
 [[nodiscard]] RunOutcome runOnTable(TournamentTable&& table, const RunRequest& request,
                                     const RunOutputs& outputs, Notices& notices, FileOpener& opener,
                                     std::ostream& log, const PhaseReport& progress);

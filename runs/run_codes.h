@@ -12,13 +12,15 @@ enum RunError : int {
     // A results file that cannot be created where it belongs: the folder is to blame.
     ErrorCannotWriteFolder = -13,
     ErrorNoTieBreak = -16,  // a run asked for no tie-break at all
+    ErrorCancelled = -17,   // the user stopped the run: no box, nothing written
 };
 
-// How a run ended: finished (the program ends) or failed (one error box has been shown and the
-// dialog comes back).
+// How a run ended: finished (the program ends), failed (one error box has been shown and the
+// dialog comes back) or cancelled by the user (nothing written, no box).
 enum RunOutcome : int {
     RunFinished = 0,
     RunFailed = 1,
+    RunCancelled = 2,
 };
 
 // Error measures above this magnitude make the advanced run warn of possible non-convergence.

@@ -245,7 +245,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Run, AdvancedLimitWarningsRivalsCheckBeepAndPhases) {
     std::filesystem::copy_file(RPT_TEST_DATA_DIR "/worked_example.txt", "worked_example.txt");
     std::vector<std::string> phases;
-    progress = [&](std::string_view phase) { phases.emplace_back(phase); };
+    progress = [&](std::string_view phase) {
+        phases.emplace_back(phase);
+        return true;
+    };
     RunOutputs outputs;
     outputs.beep = true;
     EXPECT_EQ(run(request("worked_example.txt", {{Rp, Avg, 1, 0}}), outputs), RunFinished);
@@ -255,6 +258,14 @@ TEST_F(Run, AdvancedLimitWarningsRivalsCheckBeepAndPhases) {
               (std::vector<std::string>{"Reading the file", "Iterating recursive performance",
                                         "Solving the system of recursive performance directly",
                                         "Writing the results"}));
+}
+
+// The user cancels as the results are about to be written: nothing is written, opened or shown.
+TEST_F(Run, ACancelledRunWritesNothing) {
+    progress = [](std::string_view phase) { return phase != PhaseWriting; };
+    EXPECT_EQ(run(request("four_rounds.txt", {{Rp, None, 0, 0}})), RunCancelled);
+    EXPECT_EQ(notices.events, Events{});
+    EXPECT_FALSE(std::filesystem::exists("four_rounds.csv"));
 }
 
 // Two players, one draw, equal ratings: the first sweep already meets the test. The log gives
