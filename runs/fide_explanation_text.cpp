@@ -13,7 +13,8 @@ namespace {
 constexpr std::size_t NumberWidth = 9;
 
 std::string number(double value, int decimals) {
-    return std::isnan(value) ? std::string("-") : fixed(value, 0, decimals);
+    // Adding zero turns a negative zero (the table's difference at 50 %) into a plain one.
+    return std::isnan(value) ? std::string("-") : fixed(value + 0.0, 0, decimals);
 }
 
 // "Bruno (2)": a player's name and start number.
@@ -150,7 +151,7 @@ void writeBuchholz(std::ostream& out, const TournamentTable& table, const FideTi
                 break;
         }
         if (line.drawnFinal) why += "; the final round taken as a draw, your 0.5 points";
-        if (sb) why += "; times your " + number(line.points, 1) + " points";
+        if (sb) why += "; times the " + number(line.points, 1) + " points you scored";
         writeRound(out, number(line.contribution, decimals), line, roundWords(table, line),
                    why + cutWords(line.cut, sb));
     }
@@ -206,9 +207,10 @@ void writeGames(std::ostream& out, const TournamentTable& table, const FideTieBr
     const double mean = breakdown.sum / breakdown.counted;
     switch (code) {
         case FideTpr:
-            out << "Your average opponent is rated " << number(breakdown.averageRating, 0)
-                << "; your " << number(breakdown.gamePoints, 1) << " points in " << games
-                << " make " << std::to_string(breakdown.percentage)
+            out << "Your opponents' ratings add up to " << number(breakdown.sum, 0) << " in "
+                << games << ", an average of " << number(breakdown.averageRating, 0)
+                << " rounded; your " << number(breakdown.gamePoints, 1) << " points make "
+                << std::to_string(breakdown.percentage)
                 << " %, which FIDE's conversion table turns into "
                 << number(breakdown.ratingDifference, 0) << ": "
                 << number(breakdown.averageRating, 0)
