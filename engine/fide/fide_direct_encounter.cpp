@@ -185,7 +185,8 @@ int rankGroup(const TournamentTable& table, const FideTieBreak& tieBreak,
     }
     std::vector<std::uint32_t> everyone(group.size());
     std::iota(everyone.begin(), everyone.end(), 0U);
-    if (!everyone.empty()) rankStage(encounter, everyone, 1);
+    // A group of one has nobody to meet.
+    if (everyone.size() > 1) rankStage(encounter, everyone, 1);
     // Nobody separated: every member still shares the first place.
     const bool separated = std::any_of(encounter.place.begin(), encounter.place.end(),
                                        [](std::uint32_t place) { return place != 1; });

@@ -10,30 +10,26 @@
 namespace tiebreak {
 namespace {
 
+// The normalised label says every field the text set.
 struct Accepted {
     const char* name;
     const char* text;
     const char* label;
-    FideTieBreak read;
     bool lowerFirst;
 };
 
 const Accepted AcceptedCases[] = {
-    {"Cut", "BH/C1", "BH/C1", {FideBh, 1, 0, 0, false, false, false}, false},
-    {"LowerCaseMedian", "bh/m2", "BH/M2", {FideBh, 2, 2, 0, false, false, false}, false},
-    {"RatingMedian", "ARO/M1", "ARO/M1", {FideAro, 1, 1, 0, false, false, false}, false},
-    {"KoyaLowered", "KS/L-1", "KS/L-1", {FideKs, 0, 0, -1, false, false, false}, false},
-    {"KoyaRaised", "ks/l+2", "KS/L+2", {FideKs, 0, 0, 2, false, false, false}, false},
-    {"EncounterWithForfeits", "DE/P", "DE/P", {FideDe, 0, 0, 0, true, false, false}, true},
-    {"AobOfForeBuchholz", "AOB/F", "AOB/F", {FideAob, 0, 0, 0, false, true, false}, false},
-    {"StartNumberReversed", "TPN/R", "TPN/R", {FideTpn, 0, 0, 0, false, false, true}, false},
-    {"StartNumber", "tpn", "TPN", {FideTpn, 0, 0, 0, false, false, false}, true},
-    {"RatingReversed", "Rtng/r", "RTNG/R", {FideRtng, 0, 0, 0, false, false, true}, true},
-    {"ModifiersInAnyOrder",
-     " sb / p / c1 ",
-     "SB/C1/P",
-     {FideSb, 1, 0, 0, true, false, false},
-     false},
+    {"Cut", "BH/C1", "BH/C1", false},
+    {"LowerCaseMedian", "bh/m2", "BH/M2", false},
+    {"RatingMedian", "ARO/M1", "ARO/M1", false},
+    {"KoyaLowered", "KS/L-1", "KS/L-1", false},
+    {"KoyaRaised", "ks/l+2", "KS/L+2", false},
+    {"EncounterWithForfeits", "DE/P", "DE/P", true},
+    {"AobOfForeBuchholz", "AOB/F", "AOB/F", false},
+    {"StartNumber", "tpn", "TPN", true},
+    {"StartNumberReversed", "TPN/R", "TPN/R", false},
+    {"RatingReversed", "Rtng/r", "RTNG/R", true},
+    {"ModifiersInAnyOrder", " sb / p / c1 ", "SB/C1/P", false},
 };
 
 class FideCodesAccepted : public testing::TestWithParam<Accepted> {};
@@ -44,13 +40,6 @@ TEST_P(FideCodesAccepted, ReadAndNormalised) {
     std::string error;
     ASSERT_EQ(parseFideTieBreak(c.text, read, &error), StatusOk) << error;
     EXPECT_EQ(fideLabel(read), c.label);
-    EXPECT_EQ(read.code, c.read.code);
-    EXPECT_EQ(read.lowCuts, c.read.lowCuts);
-    EXPECT_EQ(read.highCuts, c.read.highCuts);
-    EXPECT_EQ(read.koyaShift, c.read.koyaShift);
-    EXPECT_EQ(read.forfeitsAsGames, c.read.forfeitsAsGames);
-    EXPECT_EQ(read.foreBuchholz, c.read.foreBuchholz);
-    EXPECT_EQ(read.reversed, c.read.reversed);
     EXPECT_EQ(lowerIsBetter(read), c.lowerFirst);
 }
 

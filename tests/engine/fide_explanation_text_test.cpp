@@ -63,22 +63,6 @@ const Case Cases[] = {
      "with 2.0 points, your own score (within the cap of 3.0); cut: a voluntary unplayed round "
      "goes first\n"
      "     3.5   the sum of the 3 values kept\n"},
-    {"SonnebornBergerTimesPoints",
-     &ForfeitWin,
-     "SB",
-     1,
-     {},
-     "SB of P1 (1): 5.00 (2026 rules, a Swiss of 4 rounds)\n"
-     "    1.50   round 1, won against P3 (3): the adjusted score of the opponent, 1.5; times the "
-     "1.0 points you scored\n"
-     "    1.50   round 2, won against P4 (4): the adjusted score of the opponent, 1.5; times the "
-     "1.0 points you scored\n"
-     "    0.00   round 3, lost to P5 (5): the adjusted score of the opponent, 3.5; times the 0.0 "
-     "points you scored\n"
-     "    2.00   round 4, forfeit win against P2 (2): counts as a game against a dummy opponent "
-     "with 2.0 points, your score 3.0 capped at the adjusted score of the opponent who did not "
-     "play; times the 1.0 points you scored\n"
-     "    5.00   the sum of the 4 values kept\n"},
     {"PerformanceFromTheTable",
      &Ratings,
      "TPR",

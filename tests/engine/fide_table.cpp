@@ -10,62 +10,39 @@ namespace tiebreak {
 
 namespace {
 
-struct Decoded {
-    std::int32_t opponent = NoOpponent;
-    RoundResult result = ResultUnplayedLoss;
-    RoundDetail detail;
+struct Letter {
+    char letter;
+    RoundResult result;
+    RoundKind kind;
+    double points;
 };
 
-Decoded decode(const std::string& token) {
-    Decoded cell;
-    const char first = token[0];
+constexpr Letter Letters[] = {
+    {'w', ResultWin, RoundGameWon, 1.0},
+    {'d', ResultDraw, RoundGameDrawn, 0.5},
+    {'l', ResultLoss, RoundGameLost, 0.0},
+    {'+', ResultUnplayedWin, RoundForfeitWon, 1.0},
+    {'-', ResultUnplayedLoss, RoundForfeitLost, 0.0},
+    {'U', ResultUnplayedWin, RoundPairingBye, 1.0},
+    {'F', ResultUnplayedWin, RoundFullPointBye, 1.0},
+    {'H', ResultUnplayedDraw, RoundHalfPointBye, 0.5},
+    {'Z', ResultUnplayedLoss, RoundZeroPointBye, 0.0},
+    {'.', ResultUnplayedLoss, RoundNotPaired, 0.0},
+};
+
+void recordToken(TournamentTable& table, std::uint32_t i, const std::string& token) {
+    const Letter* letter = nullptr;
+    for (const Letter& candidate : Letters) {
+        if (candidate.letter == token[0]) letter = &candidate;
+    }
+    ASSERT_NE(letter, nullptr) << "not a round: " << token;
+    RoundDetail detail{letter->kind, ColourNone, true, letter->points};
     const std::size_t slash = token.find('/');
     if (slash != std::string::npos)
-        cell.detail.colour = token[slash + 1] == 'b' ? ColourBlack : ColourWhite;
+        detail.colour = token[slash + 1] == 'b' ? ColourBlack : ColourWhite;
     const std::string digits = token.substr(1, slash == std::string::npos ? slash : slash - 1);
-    if (!digits.empty()) cell.opponent = std::stoi(digits) - 1;
-    switch (first) {
-        case 'w':
-            cell.result = ResultWin;
-            cell.detail.kind = RoundGameWon;
-            cell.detail.points = 1.0;
-            break;
-        case 'd':
-            cell.result = ResultDraw;
-            cell.detail.kind = RoundGameDrawn;
-            cell.detail.points = 0.5;
-            break;
-        case 'l':
-            cell.result = ResultLoss;
-            cell.detail.kind = RoundGameLost;
-            break;
-        case '+':
-            cell.result = ResultUnplayedWin;
-            cell.detail.kind = RoundForfeitWon;
-            cell.detail.points = 1.0;
-            break;
-        case '-':
-            cell.detail.kind = RoundForfeitLost;
-            break;
-        case 'U':
-        case 'F':
-            cell.result = ResultUnplayedWin;
-            cell.detail.kind = first == 'U' ? RoundPairingBye : RoundFullPointBye;
-            cell.detail.points = 1.0;
-            break;
-        case 'H':
-            cell.result = ResultUnplayedDraw;
-            cell.detail.kind = RoundHalfPointBye;
-            cell.detail.points = 0.5;
-            break;
-        case 'Z':
-            cell.detail.kind = RoundZeroPointBye;
-            break;
-        default:
-            EXPECT_EQ(token, ".") << "not a round";
-            break;
-    }
-    return cell;
+    const std::int32_t opponent = digits.empty() ? NoOpponent : std::stoi(digits) - 1;
+    EXPECT_EQ(table.recordRound(i, opponent, letter->result, detail), StatusOk) << token;
 }
 
 }  // namespace
@@ -81,11 +58,8 @@ TournamentTable fideTable(const std::vector<std::string>& lines, DeclaredType ty
         table.setStartNumber(i, i + 1);
         table.setRating(i, std::stod(lines[i].substr(0, colon)));
         std::istringstream rounds(lines[i].substr(colon + 1));
-        for (std::string token; rounds >> token;) {
-            const Decoded cell = decode(token);
-            EXPECT_EQ(table.recordRound(i, cell.opponent, cell.result, cell.detail), StatusOk)
-                << lines[i];
-        }
+        for (std::string token; rounds >> token;)
+            recordToken(table, i, token);
     }
     return table;
 }
