@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <optional>
+#include <utility>
 
 #include "tournament/memory_guard.h"
 #include "tournament/status_codes.h"

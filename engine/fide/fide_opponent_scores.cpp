@@ -22,6 +22,7 @@ struct Entry {
     double value = 0.0;
     double product = 0.0;
     bool voluntary = false;
+    std::uint32_t round = 0;  // 0-based, the round's line
     FideCutMark cut = CutNone;
 };
 
@@ -77,7 +78,6 @@ double buchholzOf(const FideRounds& rounds, std::uint32_t i, const FideTieBreak&
     const double halfRounds = 0.5 * rounds.roundCount();
     const bool forfeitsAsGames = tieBreak.forfeitsAsGames || rounds.roundRobin();
     entries.clear();
-    std::vector<std::size_t> lineOf;  // the line of each entry
     const std::span<const FideRound> player = rounds.of(i);
     for (std::uint32_t r = 0; r < player.size(); ++r) {
         const FideRound& round = player[r];
@@ -109,18 +109,17 @@ double buchholzOf(const FideRounds& rounds, std::uint32_t i, const FideTieBreak&
         if (line.use != UseNotCounted) {
             line.contribution =
                 sonnebornBerger ? line.opponentValue * round.points : line.opponentValue;
-            entries.push_back({line.opponentValue, line.contribution, line.voluntaryUnplayed});
-            lineOf.push_back(r);
+            entries.push_back({line.opponentValue, line.contribution, line.voluntaryUnplayed, r});
         }
         if (lines != nullptr) lines->push_back(line);
     }
     applyCuts(entries, tieBreak.lowCuts, tieBreak.highCuts, sonnebornBerger);
     double sum = 0.0;
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        if (entries[k].cut == CutNone) {
-            sum += entries[k].product;
+    for (const Entry& entry : entries) {
+        if (entry.cut == CutNone) {
+            sum += entry.product;
         } else if (lines != nullptr) {
-            (*lines)[lineOf[k]].cut = entries[k].cut;
+            (*lines)[entry.round].cut = entry.cut;
         }
     }
     return sum;
