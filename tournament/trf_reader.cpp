@@ -2,9 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "tournament/crosstable_reader.h"
 #include "tournament/leading_number.h"
+#include "tournament/pairing_check.h"
 #include "tournament/refusal.h"
 #include "tournament/round_result.h"
 #include "tournament/status_codes.h"
@@ -38,7 +40,8 @@
 // forfeit lost; "U" is the pairing-allocated bye, "F" (and "+" without an opponent) a full-point
 // bye, "H" a half-point bye, "Z" a zero-point bye; without an opponent "-" and a blank are no
 // pairing, and a game's result is a pairing-allocated bye of its points. The colour is "w" or
-// "b", anything else none.
+// "b", anything else none. Every opponent's record must name the player back in the same round
+// with the other side of the result ("W" answers "L" as "1" answers "0"; pairing_check.h).
 //
 // Columns are characters: a file that is valid UTF-8 counts them in code points ("Hülleman" takes
 // eight columns and nine bytes), any other file (Latin-1, a code page) in bytes.
@@ -343,6 +346,9 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
         if (const int status = takeScore(table, player, record, reason); failed(status))
             return status;
         table.setLine(player, static_cast<std::uint32_t>(record.lineIndex() + 1));
+    }
+    if (std::optional<Contradiction> found = firstContradiction(table, NumberedByStartNumber)) {
+        return refuse(reason, ErrorUnsuitableFile, std::move(found->reason));
     }
     readTournamentRecords(table, lines);
     return StatusOk;
