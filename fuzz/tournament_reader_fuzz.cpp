@@ -15,12 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int status = tiebreak::isTrf(lines) ? tiebreak::readTrfLines(table, lines, 1400)
                                               : tiebreak::readCrosstableLines(table, lines, 1400);
     if (status == 0) {
-        // A read table keeps its invariants: games are the lists' sums, the maximum is theirs.
+        // A read table keeps its invariants: games are the lists' sums, the maximum is theirs,
+        // and every game is in both players' lists (the readers refuse a file where it is not).
         std::uint32_t most = 0;
         for (std::uint32_t i = 0; i < table.playerCount(); ++i) {
             std::uint64_t sum = 0;
-            for (const tiebreak::GamesAgainst& entry : table.opponents(i))
+            for (const tiebreak::GamesAgainst& entry : table.opponents(i)) {
                 sum += entry.games;
+                if (table.gamesAgainst(entry.opponent, i) != entry.games) __builtin_trap();
+            }
             if (sum != table.gamesPlayed()[i]) __builtin_trap();
             if (table.gamePoints()[i] > table.totalPoints()[i]) __builtin_trap();
             if (table.gamesPlayed()[i] > most) most = table.gamesPlayed()[i];

@@ -1,9 +1,14 @@
 #include "tournament/crosstable_reader.h"
 
+#include <algorithm>
 #include <limits>
+#include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "tournament/leading_number.h"
+#include "tournament/pairing_check.h"
 #include "tournament/refusal.h"
 #include "tournament/status_codes.h"
 #include "tournament/text_file.h"
@@ -13,24 +18,33 @@
 // A text file of lines; every ';' separates two fields, with no quoting and no trimming (a line
 // ending in ';' has a last, empty field). Lines before the header (title, place, dates) are
 // skipped. The header is the first line with a field "1.Rd."; every line after it is one player's
-// line, the k-th of them being the player whom the round cells call k (a blank line too).
+// line, the k-th of them being the player whom the round cells call k. A blank line (nothing, or
+// blanks only) is a player line too, without a name or a game, and no width is asked of it:
+// exports often end with blank lines, and those must not cost the file.
 //
 // In the header, the last field "Name" is the name column, the last field "Rtg" the rating column
-// (the first field when there is none), and every field of five or more characters ending in
-// "Rd." is a round column. A round takes the player line's fields c, c+1 and c+2 of its column c:
+// (the first field when there is none), the last field "SNo" the start number column (else the
+// last field "No.", else none), and every field of five or more characters ending in "Rd." is a
+// round column. A round takes the player line's fields c, c+1 and c+2 of its column c:
 // the opponent's number ("-" for none), then either a one-character colour followed by the
 // result character, or the whole result code in one field ("- +").
 //
-// Result codes: "- +" and "- 1" a full point without a game, "- x" half a point without a game,
-// "- -" nothing; otherwise the third character decides: '1' win, '0' loss, 'x' draw; everything
-// else (and a code shorter than three characters) is neither a game nor a point. Real exports
-// also write the half point as "½" (Windows-1252 byte 0xBD, or UTF-8 C2 BD) alone in the result
-// field; that reads as 'x'.
+// Result codes: "- +" and "- 1" a full point without a game (the pairing-allocated bye, or a
+// forfeit won against a named opponent), "- x" half a point without a game, "- -" nothing (a
+// forfeit lost against a named opponent); otherwise the third character decides: '1' win, '0'
+// loss, 'x' draw, '+' a forfeit won and '-' one lost (Swiss Manager writes the colour the pairing
+// gave); everything else (and a code shorter than three characters) is neither a game nor a
+// point. The colour is 'w' white, 'b' black and 's' black too (German exports, "schwarz"). Real
+// exports also write the half point as "½" (Windows-1252 byte 0xBD, or UTF-8 C2 BD) alone in the
+// result field; that reads as 'x'.
 //
 // Lines are read whole, whatever their length (see splitLines for line ends and the byte-order
-// mark). Player lines with more fields than the
-// header ignore the extras; shorter ones, and rounds among the last header fields, read missing
-// fields as empty.
+// mark). A player line has as many fields as the header: a stray ';' in a name would shift every
+// round after it. It may have more only by empty fields, or fewer only where the header's last
+// fields are empty; rounds among the last header fields read missing fields as empty.
+//
+// Every opponent must name the player back in the same round with the other side of the result
+// (pairing_check.h); an opponent number beyond the player lines is refused too.
 
 namespace tiebreak {
 namespace {
@@ -60,14 +74,20 @@ struct HeaderColumns {
     std::size_t name = 0;
     bool hasName = false;
     std::size_t rating = 0;
+    std::optional<std::size_t> startNumber;
     std::vector<std::size_t> rounds;
 };
 
 HeaderColumns findColumns(const std::vector<std::string_view>& header) {
     HeaderColumns columns;
     columns.fieldCount = header.size();
+    std::optional<std::size_t> number;
     for (std::size_t c = 0; c < header.size(); ++c) {
-        if (header[c] == "Name") {
+        if (header[c] == "SNo") {
+            columns.startNumber = c;
+        } else if (header[c] == "No.") {
+            number = c;
+        } else if (header[c] == "Name") {
             columns.name = c;
             columns.hasName = true;
         } else if (header[c] == "Rtg") {
@@ -76,6 +96,7 @@ HeaderColumns findColumns(const std::vector<std::string_view>& header) {
             columns.rounds.push_back(c);
         }
     }
+    if (!columns.startNumber) columns.startNumber = number;
     return columns;
 }
 
@@ -92,25 +113,107 @@ std::string resultCode(std::string_view colour, std::string_view result) {
     return code;
 }
 
-double ratingOf(std::string_view field, int eloForUnrated) {
-    if (field.empty() || field == "0") return eloForUnrated;
-    return leadingDouble(field);
+Colour colourOf(std::string_view code) {
+    if (code.empty()) return ColourNone;
+    if (code[0] == 'w') return ColourWhite;
+    return code[0] == 'b' || code[0] == 's' ? ColourBlack : ColourNone;
 }
 
-// Stores one player line; StatusOk or ErrorNoMemory.
-int readPlayer(TournamentTable& table, std::uint32_t player, std::string_view line,
-               const HeaderColumns& columns, int eloForUnrated) {
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+bool allEmpty(std::span<const std::string_view> fields) {
+    return std::all_of(fields.begin(), fields.end(), [](std::string_view f) { return f.empty(); });
+}
+
+// Why a player line's fields do not fit the header's, or nothing when they do.
+std::optional<std::string> widthMismatch(const std::vector<std::string_view>& fields,
+                                         const std::vector<std::string_view>& header) {
+    const std::span<const std::string_view> all(fields), columns(header);
+    if (fields.size() == header.size()) return {};
+    if (fields.size() > header.size() && allEmpty(all.subspan(header.size()))) return {};
+    if (fields.size() < header.size() && allEmpty(columns.subspan(fields.size()))) return {};
+    return std::to_string(fields.size()) + " fields where the header has " +
+           std::to_string(header.size());
+}
+
+// The first round cell whose opponent number names no player line.
+struct UnknownOpponent {
+    std::uint32_t line = 0;
+    std::uint32_t round = 0;
+    std::uint32_t player = 0;
+    std::string number;
+};
+
+// Stores one player line; StatusOk, ErrorUnsuitableFile for a line that does not fit the header,
+// or ErrorNoMemory. The first cell naming no player line goes to unknown.
+int readPlayer(TournamentTable& table, std::uint32_t player, std::size_t lineIndex,
+               std::string_view line, const std::vector<std::string_view>& header,
+               const HeaderColumns& columns, int eloForUnrated,
+               std::optional<UnknownOpponent>& unknown, std::string* reason) {
     std::vector<std::string_view> fields = splitFields(line);
+    if (!isBlank(line)) {
+        if (const auto mismatch = widthMismatch(fields, header)) {
+            return refuse(reason, ErrorUnsuitableFile, atLine(lineIndex) + *mismatch);
+        }
+    }
     fields.resize(columns.fieldCount + 2);  // rounds in the last two columns read empty fields
     if (failed(table.setName(player, fields[columns.name]))) return ErrorNoMemory;
-    table.setRating(player, ratingOf(fields[columns.rating], eloForUnrated));
-    for (std::size_t c : columns.rounds) {
-        // Rejected cells (an opponent beyond the table, a game without an opponent) record
-        // nothing, which is what such a cell means.
-        static_cast<void>(
-            table.recordRound(player, decodeOpponent(fields[c]),
-                              decodeResult(resultCode(fields[c + 1], fields[c + 2]))));
+    const std::string_view rating = fields[columns.rating];
+    if (rating.empty() || rating == "0") {
+        table.setUnrated(player);
+        table.setRating(player, eloForUnrated);
+    } else {
+        table.setRating(player, leadingDouble(rating));
     }
+    if (columns.startNumber) {
+        const std::int32_t number = leadingInt(fields[*columns.startNumber]);
+        table.setStartNumber(player, static_cast<std::uint32_t>(std::max(number, 0)));
+    }
+    const std::int64_t players = table.playerCount();
+    for (std::size_t r = 0; r < columns.rounds.size(); ++r) {
+        const std::size_t c = columns.rounds[r];
+        const int opponent = decodeOpponent(fields[c]);
+        const bool known = opponent >= 0 && opponent < players;
+        if (!known && opponent != NoOpponent && !unknown) {
+            unknown = UnknownOpponent{static_cast<std::uint32_t>(lineIndex + 1),
+                                      static_cast<std::uint32_t>(r + 1), player,
+                                      std::string(trimmed(fields[c]))};
+        }
+        const std::string code = resultCode(fields[c + 1], fields[c + 2]);
+        const RoundResult result = decodeResult(code);
+        RoundDetail detail = detailOf(result, known);
+        detail.colour = colourOf(code);
+        // Rejected cells (a game without an opponent) give no game and no point, which is what
+        // such a cell means.
+        static_cast<void>(table.recordRound(player, opponent, result, detail));
+    }
+    return StatusOk;
+}
+
+// Refuses the first contradiction in file order: an opponent beyond the player lines or a round
+// that the two lines tell differently.
+int checkPairings(const TournamentTable& table, const std::optional<UnknownOpponent>& unknown,
+                  std::string* reason) {
+    std::optional<Contradiction> found = firstContradiction(table, NumberedByPlace);
+    const bool unknownFirst =
+        unknown && (!found || unknown->line < found->line ||
+                    (unknown->line == found->line && unknown->round < found->round));
+    if (unknownFirst) {
+        return refuse(
+            reason, ErrorUnsuitableFile,
+            "line " + std::to_string(unknown->line) + ", round " + std::to_string(unknown->round) +
+                ": " + std::string(table.name(unknown->player)) + " met " + unknown->number +
+                ", but there are " + std::to_string(table.playerCount()) + " player lines");
+    }
+    if (found) return refuse(reason, ErrorUnsuitableFile, std::move(found->reason));
     return StatusOk;
 }
 
@@ -155,13 +258,15 @@ int readCrosstableLines(TournamentTable& table, const std::vector<std::string_vi
                       atLine(headerLine) + "the header has no Name column");
     }
 
+    std::optional<UnknownOpponent> unknown;
     for (std::uint32_t player = 0; player < playerLines; ++player) {
-        const int status =
-            readPlayer(table, player, lines[headerLine + 1 + player], columns, eloForUnrated);
+        const std::size_t lineIndex = headerLine + 1 + player;
+        const int status = readPlayer(table, player, lineIndex, lines[lineIndex], header, columns,
+                                      eloForUnrated, unknown, reason);
         if (failed(status)) return status;
-        table.setLine(player, static_cast<std::uint32_t>(headerLine + 2 + player));
+        table.setLine(player, static_cast<std::uint32_t>(lineIndex + 1));
     }
-    return StatusOk;
+    return checkPairings(table, unknown, reason);
 }
 
 bool isCrosstableHeader(std::string_view line) {
@@ -191,6 +296,8 @@ RoundResult decodeResult(std::string_view code) noexcept {
             return ResultLoss;
         case 'x':
             return ResultDraw;
+        case '+':
+            return ResultUnplayedWin;
         default:
             return ResultUnplayedLoss;
     }

@@ -9,9 +9,11 @@
 
 namespace tiebreak {
 
-// Fills an empty table from a Swiss Manager crosstable export at path; unrated players get
-// eloForUnrated. Returns StatusOk, ErrorCannotOpenFile for a file that cannot be opened,
-// ErrorUnsuitableFile for one that is not a crosstable this reader takes, ErrorTooManyPlayers
+// Fills an empty table from a Swiss Manager crosstable export at path, each round with its kind,
+// colour and points, and each player with his start number; unrated players are marked so and
+// get eloForUnrated. Returns StatusOk, ErrorCannotOpenFile for a file that cannot be opened,
+// ErrorUnsuitableFile for one that is not a crosstable this reader takes (a player line not as
+// wide as the header, two lines that tell a round differently included), ErrorTooManyPlayers
 // above TournamentTable::MaxPlayers, ErrorNoMemory when memory runs out. After a failure the table
 // may be partly filled; the caller owns and discards it. A refused file's reason, one line naming
 // the file's line where there is one, goes to reason when it is given.

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "tournament/crosstable_reader.h"
 #include "tournament/leading_number.h"
+#include "tournament/pairing_check.h"
 #include "tournament/refusal.h"
 #include "tournament/round_result.h"
 #include "tournament/status_codes.h"
@@ -13,9 +15,11 @@
 
 // The FIDE Tournament Report File, as this reader understands it.
 //
-// Fixed-column text records, each named by its first three characters. Only the player records
-// "001" are read; tournament header lines, team records, "XXR" and column rulers are skipped. In a
-// player record (columns counted from 1):
+// Fixed-column text records, each named by its first three characters. The player records "001"
+// are read, and of the tournament's records the name "012" and the pairing system "092" (a
+// column ruler such as "0123456789..." is no "012" record: a record's code is followed by a
+// blank); team records, "XXR" and every other line are skipped. In a player record (columns
+// counted from 1):
 //   5-8    start number: each at most once; numbers may be missing (a withdrawn player's record
 //          deleted) as long as no round refers to them
 //   15-47  name, padded with blanks
@@ -28,7 +32,16 @@
 // played here; "+" and "-" forfeits (a point or none, no game); "H" half a point and "F", "U" a
 // full point without a game; "Z" and a blank no point and no game. "1" and "=" without an
 // opponent are a full and a half point without a game. Records may end early: missing columns
-// read as blanks, so a short last round block is read as far as it goes.
+// read as blanks, so a short last round block is read as far as it goes, and the rounds after it
+// are not recorded at all.
+//
+// Besides its points each round keeps its kind for FIDE's tie-breaks: with an opponent "1" "="
+// "0" are rated games, "W" "D" "L" unrated ones, "+" a forfeit won, "-" and a missing result a
+// forfeit lost; "U" is the pairing-allocated bye, "F" (and "+" without an opponent) a full-point
+// bye, "H" a half-point bye, "Z" a zero-point bye; without an opponent "-" and a blank are no
+// pairing, and a game's result is a pairing-allocated bye of its points. The colour is "w" or
+// "b", anything else none. Every opponent's record must name the player back in the same round
+// with the other side of the result ("W" answers "L" as "1" answers "0"; pairing_check.h).
 //
 // Columns are characters: a file that is valid UTF-8 counts them in code points ("Hülleman" takes
 // eight columns and nine bytes), any other file (Latin-1, a code page) in bytes.
@@ -38,12 +51,13 @@ namespace {
 
 constexpr std::string_view PlayerRecord = "001";
 constexpr std::string_view TournamentNameRecord = "012 ";
+constexpr std::string_view PairingSystemRecord = "092 ";
 constexpr std::size_t StartNumberColumn = 4, StartNumberWidth = 4;
 constexpr std::size_t NameColumn = 14, NameWidth = 33;
 constexpr std::size_t RatingColumn = 48, RatingWidth = 4;
 constexpr std::size_t ScoreColumn = 80, ScoreWidth = 4;
 constexpr std::size_t FirstRoundColumn = 91, RoundWidth = 10;
-constexpr std::size_t ResultOffset = 7;
+constexpr std::size_t ColourOffset = 5, ResultOffset = 7;
 
 bool isPlayerRecord(std::string_view line) {
     return line.size() > PlayerRecord.size() && line.substr(0, 3) == PlayerRecord && line[3] == ' ';
@@ -79,10 +93,10 @@ private:
     bool utf8_;
 };
 
-double ratingOf(std::string_view field, int eloForUnrated) {
+// A blank rating and one of 0 mark an unrated player.
+bool isUnrated(std::string_view field) {
     const std::string_view rating = trimmed(field);
-    if (rating.empty() || leadingDouble(rating) == 0.0) return eloForUnrated;
-    return leadingDouble(rating);
+    return rating.empty() || leadingDouble(rating) == 0.0;
 }
 
 // The round result of a result letter; a played result without an opponent is the same points
@@ -106,6 +120,90 @@ RoundResult resultOf(char letter, bool hasOpponent) {
             return ResultUnplayedDraw;
         default:  // '-', 'Z', blank and anything unknown
             return ResultUnplayedLoss;
+    }
+}
+
+// The round's kind, colour and points; resultOf gives what the same letter counts in the table.
+RoundDetail detailOf(char letter, char colour, bool hasOpponent) {
+    RoundDetail detail;
+    detail.colour = colour == 'w' ? ColourWhite : colour == 'b' ? ColourBlack : ColourNone;
+    detail.rated = letter != 'W' && letter != 'D' && letter != 'L';
+    switch (letter) {
+        case '1':
+        case 'W':
+            detail.kind = hasOpponent ? RoundGameWon : RoundPairingBye;
+            detail.points = 1.0;
+            break;
+        case '=':
+        case 'D':
+            detail.kind = hasOpponent ? RoundGameDrawn : RoundPairingBye;
+            detail.points = 0.5;
+            break;
+        case '0':
+        case 'L':
+            detail.kind = hasOpponent ? RoundGameLost : RoundPairingBye;
+            break;
+        case '+':
+            detail.kind = hasOpponent ? RoundForfeitWon : RoundFullPointBye;
+            detail.points = 1.0;
+            break;
+        case 'U':
+            detail.kind = RoundPairingBye;
+            detail.points = 1.0;
+            break;
+        case 'F':
+            detail.kind = RoundFullPointBye;
+            detail.points = 1.0;
+            break;
+        case 'H':
+            detail.kind = RoundHalfPointBye;
+            detail.points = 0.5;
+            break;
+        case 'Z':
+            detail.kind = RoundZeroPointBye;
+            break;
+        default:  // '-', a blank (a record cut off after the opponent) and anything unknown
+            detail.kind = hasOpponent ? RoundForfeitLost : RoundNotPaired;
+            break;
+    }
+    return detail;
+}
+
+// The pairing system a "092" record names: a Swiss when some word holds "SWISS" ("Swiss Dutch",
+// "Individual: Swiss-System"), else a round robin for "ROBIN", "BERGER" or the word "RR", in any
+// case. "RR" counts only as a whole word, so that names such as "Ferrara" do not match.
+DeclaredType declaredTypeOf(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    if (upper.find("SWISS") != std::string::npos) return DeclaredSwiss;
+    if (upper.find("ROBIN") != std::string::npos || upper.find("BERGER") != std::string::npos)
+        return DeclaredRoundRobin;
+    const auto inWord = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); };
+    for (std::size_t at = upper.find("RR"); at != std::string::npos;
+         at = upper.find("RR", at + 1)) {
+        const bool starts = at == 0 || !inWord(upper[at - 1]);
+        const bool ends = at + 2 == upper.size() || !inWord(upper[at + 2]);
+        if (starts && ends) return DeclaredRoundRobin;
+    }
+    return DeclaredNone;
+}
+
+// The tournament's name and pairing system from the first "012" and "092" records.
+void readTournamentRecords(TournamentTable& table, const std::vector<std::string_view>& lines) {
+    bool named = false, typed = false;
+    for (std::string_view line : lines) {
+        const auto isRecord = [&](std::string_view code) {
+            return line.starts_with(code) || line == code.substr(0, 3);
+        };
+        if (!named && isRecord(TournamentNameRecord)) {
+            table.setTournamentName(trimmed(line.substr(3)));
+            named = true;
+        } else if (!typed && isRecord(PairingSystemRecord)) {
+            table.setDeclaredType(declaredTypeOf(line.substr(3)));
+            typed = true;
+        }
     }
 }
 
@@ -138,9 +236,12 @@ int readRounds(TournamentTable& table, std::uint32_t player, const Record& recor
             opponent = indexOf[number];
         }
         const char letter = ResultOffset < cell.size() ? cell[ResultOffset] : ' ';
-        // A cell the table rejects records nothing, as in the crosstable.
-        static_cast<void>(
-            table.recordRound(player, opponent, resultOf(letter, opponent != NoOpponent)));
+        const char colour = ColourOffset < cell.size() ? cell[ColourOffset] : ' ';
+        const bool hasOpponent = opponent != NoOpponent;
+        // A cell the table rejects (a game's result without an opponent) gives no game, as in the
+        // crosstable.
+        static_cast<void>(table.recordRound(player, opponent, resultOf(letter, hasOpponent),
+                                            detailOf(letter, colour, hasOpponent)));
     }
     return StatusOk;
 }
@@ -231,13 +332,25 @@ int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& li
         if (failed(table.setName(player, trimmed(record.columns(NameColumn, NameWidth))))) {
             return ErrorNoMemory;
         }
-        table.setRating(player, ratingOf(record.columns(RatingColumn, RatingWidth), eloForUnrated));
+        const std::string_view startNumber = record.columns(StartNumberColumn, StartNumberWidth);
+        table.setStartNumber(player, static_cast<std::uint32_t>(leadingInt(startNumber)));
+        const std::string_view rating = record.columns(RatingColumn, RatingWidth);
+        if (isUnrated(rating)) {
+            table.setUnrated(player);
+            table.setRating(player, eloForUnrated);
+        } else {
+            table.setRating(player, leadingDouble(trimmed(rating)));
+        }
         if (const int status = readRounds(table, player, record, indexOf, reason); failed(status))
             return status;
         if (const int status = takeScore(table, player, record, reason); failed(status))
             return status;
         table.setLine(player, static_cast<std::uint32_t>(record.lineIndex() + 1));
     }
+    if (std::optional<Contradiction> found = firstContradiction(table, NumberedByStartNumber)) {
+        return refuse(reason, ErrorUnsuitableFile, std::move(found->reason));
+    }
+    readTournamentRecords(table, lines);
     return StatusOk;
 }
 

@@ -9,11 +9,14 @@
 namespace tiebreak {
 
 // Fills an empty table from the player records of a FIDE Tournament Report File, given as its
-// lines; unrated players get eloForUnrated. Players are indexed in the order of their start
-// numbers. Returns StatusOk, ErrorUnsuitableFile for a file that holds no player record,
-// repeats a start number, refers to one that no record has or gives a score below the points of
-// the games played, ErrorTooManyPlayers or ErrorNoMemory. A refused file's reason, one
-// line naming the file's line where there is one, goes to reason when it is given.
+// lines, each round with its kind, colour and points, and with the tournament's name and declared
+// pairing system; unrated players are marked so and get eloForUnrated. Players are indexed in the
+// order of their start numbers. Returns StatusOk, ErrorUnsuitableFile for a file that holds no
+// player record, repeats a start number, refers to one that no record has, gives a score below
+// the points of the games played or tells a round otherwise than the opponent's record (a round
+// in which one names the other with a result that is not the other side of his),
+// ErrorTooManyPlayers or ErrorNoMemory. A refused file's reason,
+// one line naming the file's line where there is one, goes to reason when it is given.
 [[nodiscard]] int readTrfLines(TournamentTable& table, const std::vector<std::string_view>& lines,
                                int eloForUnrated, std::string* reason = nullptr);
 
