@@ -1,6 +1,6 @@
 // Recursive performance: x[i] = the games-weighted mean of the opponents' x plus the centred
 // rating difference of the player's percentage score, solved by simultaneous fixed-point sweeps
-// from the ratings. The fixed-point iteration is shared with recursive Bucholz.
+// from the ratings. The fixed-point iteration is shared with recursive Buchholz.
 #include <algorithm>
 #include <array>
 #include <cassert>

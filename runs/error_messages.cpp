@@ -51,11 +51,11 @@ std::string resultsNotOpenedText(const std::string& fullPath) {
            "\nbut no program could be started to open them.";
 }
 
-namespace {
-
-const char* methodText(TieBreakMethod method) {
+const char* methodText(TieBreakMethod method) noexcept {
     return method == MethodRecursiveBucholz ? "recursive Buchholz" : "recursive performance";
 }
+
+namespace {
 
 // Where the user finds the measures a notice speaks of.
 std::string logHint(const std::string& logName) {

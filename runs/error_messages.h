@@ -26,6 +26,9 @@ inline constexpr const char* RivalsText =
     "\nOne of the tie-breaks cannot be calculated because\nmore rivals than rounds were taken "
     "out.";
 
+// The method as sentences name it: "recursive performance" or "recursive Buchholz".
+[[nodiscard]] const char* methodText(TieBreakMethod method) noexcept;
+
 // The text of a finished run's notice; a notice about convergence says where the run log is
 // (logName: a path, "-" for standard error, empty for none).
 [[nodiscard]] std::string noticeText(RunNotice notice, const RunResult& result,

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "runs/error_messages.h"
 #include "runs/text_format.h"
 
 namespace tiebreak {
@@ -144,11 +145,8 @@ void writeExplanation(std::ostream& out, const RunResult& result, std::uint32_t 
         const bool rivals = row.row.modification == ModificationRivalsAverage;
         const MethodOutcome& outcome = *result.outcomeOf(row.row.method);
         out << '\n'
-            << row.label << ": "
-            << (row.row.method == MethodRecursiveBucholz ? "recursive Bucholz"
-                                                         : "recursive performance")
-            << (rivals ? ", rivals average" : "") << ", " << fixed(row.values[player], 0, 12)
-            << '\n';
+            << row.label << ": " << methodText(row.row.method) << (rivals ? ", rivals average" : "")
+            << ", " << fixed(row.values[player], 0, 12) << '\n';
         writeMethodBreakdown(out, table, row, outcome, outcome.explanations[player]);
         if (rivals) writeRivals(out, table, row, row.rivals[player]);
     }

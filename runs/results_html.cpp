@@ -37,7 +37,7 @@ void writeMeasures(std::ostream& out, const RunResult& result) {
            "<th>residual</th><th>distance to the direct solution</th></tr>\n";
     for (const MethodOutcome& outcome : result.methods) {
         out << "<tr><td>"
-            << (outcome.method == MethodRecursiveBucholz ? "Recursive Bucholz"
+            << (outcome.method == MethodRecursiveBucholz ? "Recursive Buchholz"
                                                          : "Recursive performance")
             << "</td><td class=\"number\">"
             << (outcome.iteration.converged ? std::to_string(outcome.iteration.sweeps)

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "runs/error_messages.h"
+
 namespace tiebreak {
 
 namespace {
@@ -10,10 +12,6 @@ using Json = nlohmann::ordered_json;
 
 Json number(double value) {
     return hasValue(value) ? Json(value) : Json(nullptr);
-}
-
-const char* methodName(TieBreakMethod method) {
-    return method == MethodRecursiveBucholz ? "recursive Bucholz" : "recursive performance";
 }
 
 const char* solverName(DirectSolver solver) {
@@ -30,7 +28,7 @@ const char* solverName(DirectSolver solver) {
 
 Json methodJson(const MethodOutcome& outcome) {
     return Json{
-        {"method", methodName(outcome.method)},
+        {"method", methodText(outcome.method)},
         {"iterations", outcome.iteration.sweeps},
         {"limit_reached", !outcome.iteration.converged},
         {"residual", number(outcome.residual)},
@@ -48,7 +46,7 @@ Json rowsJson(const RunResult& result) {
     for (const ResultRow& row : result.rows) {
         list.push_back({
             {"label", row.label},
-            {"method", methodName(row.row.method)},
+            {"method", methodText(row.row.method)},
             {"modification",
              row.row.modification == ModificationRivalsAverage ? "rivals average" : "none"},
             {"worst", row.row.worst},

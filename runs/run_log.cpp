@@ -19,7 +19,7 @@ constexpr const char* NotConvergedLine =
     "Singular value decomposition: not converged in 30 sweeps, maybe inexact\n";
 
 const char* methodName(TieBreakMethod method) {
-    return method == MethodRecursiveBucholz ? "Recursive Bucholz" : "Recursive Performance";
+    return method == MethodRecursiveBucholz ? "Recursive Buchholz" : "Recursive Performance";
 }
 
 void logIteration(std::ostream& log, const MethodOutcome& outcome) {

@@ -129,7 +129,7 @@ struct TieBreakSystem {
 // The singular value decomposition of the matrix of the tie-break systems, applied to their
 // right-hand sides. The matrix depends only on the games (each active player's row of
 // games-weighted opponents and the row of games), not on the score function or the start
-// vector, so one decomposition serves recursive performance and recursive Bucholz alike.
+// vector, so one decomposition serves recursive performance and recursive Buchholz alike.
 class SystemDecomposition {
 public:
     // Builds and decomposes the matrix of table, carrying the right-hand sides of systems

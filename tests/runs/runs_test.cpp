@@ -274,7 +274,7 @@ TEST_F(Run, AFieldThatConvergesAtOnceLogsItsSweeps) {
     writeText("draw.txt", "T\nNo.;Name;Rtg;1.Rd.;;;x\n1;A;2000;2;w;x;\n2;B;2000;1;s;x;\n");
     EXPECT_EQ(run(request("draw.txt", {{Rp, None, 0, 0}, {Rb, None, 0, 0}})), RunFinished);
     EXPECT_EQ(count(log.str(), "\nNumber of iterations of Recursive Performance: 0\n"), 1u);
-    EXPECT_EQ(count(log.str(), "\nNumber of iterations of Recursive Bucholz: 0\n"), 1u);
+    EXPECT_EQ(count(log.str(), "\nNumber of iterations of Recursive Buchholz: 0\n"), 1u);
     EXPECT_EQ(notices.events, Events{"open: draw.csv"});
 }
 
