@@ -10,7 +10,7 @@ constexpr const char* Usage =
     "Usage: rptiebreaks-cli [OPTIONS] CROSSTABLE\nRun with --help for more information.\n";
 
 // "rp", "rb", "rp:avg:W:B" or "rb:avg:W:B" (W and B single digits); nothing otherwise.
-std::optional<TieBreakRow> parseRow(const std::string& text) {
+std::optional<TieBreakRow> parseRecursiveRow(const std::string& text) {
     const std::string method = text.substr(0, 2);
     if (method != "rp" && method != "rb") return std::nullopt;
     TieBreakRow row;
@@ -24,6 +24,17 @@ std::optional<TieBreakRow> parseRow(const std::string& text) {
     row.modification = ModificationRivalsAverage;
     row.worst = text[7] - '0';
     row.best = text[9] - '0';
+    return row;
+}
+
+// A recursive row, or one of FIDE's tie-breaks as FIDE writes it (any case); nothing, with why
+// in error, otherwise.
+std::optional<TieBreakRow> parseRow(const std::string& text, std::string& error) {
+    if (std::optional<TieBreakRow> row = parseRecursiveRow(text)) return row;
+    FideTieBreak fide;
+    if (parseFideTieBreak(text, fide, &error) != StatusOk) return std::nullopt;
+    TieBreakRow row;
+    row.fide = fide;
     return row;
 }
 
@@ -50,7 +61,9 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
     auto* tiebreak =
         app.add_option("-t,--tiebreak", rows,
                        "a tie-break row, as many as wanted, in order: rp, rb (no modification), "
-                       "rp:avg:W:B, rb:avg:W:B (rivals average without W worst and B best)")
+                       "rp:avg:W:B, rb:avg:W:B (rivals average without W worst and B best), or "
+                       "one of FIDE's tie-breaks as FIDE writes it (BH/C1, BH, SB, DE, ARO/M1, "
+                       "TPR, ...)")
             ->expected(1)  // one row a -t: the words after it are not rows
             ->allow_extra_args(false)
             ->take_all();
@@ -76,6 +89,10 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
                    "short; each group of players who never met the others on its own)")
         ->check(CLI::IsMember({"exact", "iterate"}))
         ->excludes(simpleRun);
+    int fideRules = DefaultFideRules;
+    app.add_option("--fide-rules", fideRules,
+                   "the edition of FIDE's tie-break rules for the FIDE rows: 2024 or 2026")
+        ->check(CLI::IsMember({2024, 2026}));
     app.add_option("--elo", request.eloForUnrated, "Elo for unrated players")
         ->check(CLI::Range(0, 9999));
     app.add_flag("--no-sort", noSort, "keep crosstable order");
@@ -121,13 +138,17 @@ std::optional<int> parseCommandLine(const std::vector<std::string>& arguments, C
     } else {
         if (rows.empty()) rows.push_back("rp");
         for (const std::string& text : rows) {
-            const std::optional<TieBreakRow> row = parseRow(text);
+            std::string error;
+            const std::optional<TieBreakRow> row = parseRow(text, error);
             if (!row) {
-                err << "rptiebreaks-cli: not a tie-break row: " << text << '\n' << Usage;
+                err << "rptiebreaks-cli: not a tie-break row: " << text << "\n  " << error << '\n'
+                    << "  or rp, rb, rp:avg:W:B, rb:avg:W:B for the recursive tie-breaks\n"
+                    << Usage;
                 return CliUsageError;
             }
             request.rows.push_back(*row);
         }
+        request.fideRules = static_cast<FideRules>(fideRules);
         request.sorted = !noSort;
         request.solve = solve == "exact"     ? SolveExact
                         : solve == "iterate" ? SolveIterate

@@ -1,11 +1,13 @@
 #include "runs/analysis.h"
 
 #include <algorithm>
-#include <numeric>
+#include <limits>
 #include <utility>
 
 #include "engine/explanation.h"
+#include "engine/fide/fide_tie_break.h"
 #include "engine/svd/svd.h"
+#include "runs/ranking.h"
 #include "runs/run_codes.h"
 #include "tournament/memory_guard.h"
 
@@ -66,8 +68,9 @@ private:
 };
 
 bool usesMethod(const RunRequest& request, TieBreakMethod method) {
-    return std::any_of(request.rows.begin(), request.rows.end(),
-                       [method](const TieBreakRow& row) { return row.method == method; });
+    return std::any_of(request.rows.begin(), request.rows.end(), [method](const TieBreakRow& row) {
+        return !row.fide && row.method == method;
+    });
 }
 
 bool aboveTolerance(double measure) {
@@ -154,30 +157,12 @@ int computeMethod(RunResult& result, TieBreakMethod method, DirectSolutions& dir
     return 0;
 }
 
-// Points first, then the first row's value; a player without a value stands below every number.
-// Players equal in both keep their table order.
-std::vector<std::uint32_t> rankingOrder(const RunResult& result) {
-    std::vector<std::uint32_t> order(result.tournament.playerCount());
-    std::iota(order.begin(), order.end(), 0u);
-    if (!result.request.sorted) return order;
-    const auto points = result.tournament.totalPoints();
-    const std::vector<double>& values = result.rows.front().values;
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        if (points[a] != points[b]) return points[a] > points[b];
-        const bool aMissing = std::isnan(values[a]);
-        const bool bMissing = std::isnan(values[b]);
-        if (aMissing != bMissing) return bMissing;
-        return values[a] > values[b];
-    });
-    return order;
-}
-
 // The advanced run warns when a rivals average takes out as many rivals as the most games anyone
 // played, or more.
 bool takesOutEveryRival(const RunResult& result) {
     const long rounds = result.tournament.maxGamesPlayed();
     return std::any_of(result.rows.begin(), result.rows.end(), [rounds](const ResultRow& row) {
-        return row.row.modification == ModificationRivalsAverage &&
+        return !row.row.fide && row.row.modification == ModificationRivalsAverage &&
                static_cast<long>(row.row.worst) + row.row.best >= rounds;
     });
 }
@@ -193,6 +178,18 @@ bool convergenceToTell(const RunResult& result) {
         });
 }
 
+// A FIDE tie-break's values, with their breakdowns when asked for; direct encounter waits for
+// the ranking, which forms its groups. ErrorNoMemory or 0.
+int computeFideRow(RunResult& result, ResultRow& row) {
+    const FideTieBreak& fide = *row.row.fide;
+    std::fill(row.values.begin(), row.values.end(), std::numeric_limits<double>::quiet_NaN());
+    if (fide.code == FideDe) return 0;
+    const int status =
+        computeFideTieBreak(result.tournament, fide, result.request.fideRules, row.values,
+                            result.request.explain ? &row.breakdowns : nullptr);
+    return failed(status) ? ErrorNoMemory : 0;
+}
+
 int computeAll(RunResult& result, const PhaseReport& progress) {
     const RunRequest& request = result.request;
     const TournamentTable& table = result.tournament;
@@ -204,7 +201,7 @@ int computeAll(RunResult& result, const PhaseReport& progress) {
             return status;
         MethodOutcome& outcome = result.methods.back();
         if (request.explain && failed(explainValues(table, outcome.values, scoreFunctionOf(method),
-                                                    outcome.explanations))) {
+                                                    outcome.explanations, result.centring()))) {
             return ErrorNoMemory;
         }
     }
@@ -213,6 +210,10 @@ int computeAll(RunResult& result, const PhaseReport& progress) {
         computed.row = row;
         computed.label = rowLabel(row, request.style);
         computed.values.resize(table.playerCount());
+        if (row.fide) {
+            if (const int status = computeFideRow(result, computed); status != 0) return status;
+            continue;
+        }
         const std::vector<double>& values = result.outcomeOf(row.method)->values;
         if (failed(applyModification(table, computed.values, values, row.modification, row.worst,
                                      row.best))) {
@@ -223,7 +224,7 @@ int computeAll(RunResult& result, const PhaseReport& progress) {
             return ErrorNoMemory;
         }
     }
-    result.order = rankingOrder(result);
+    if (failed(rankPlayers(result))) return ErrorNoMemory;
     if (convergenceToTell(result)) result.notices.push_back(NoticeConvergence);
     if (result.groups.count() > 1) result.notices.push_back(NoticeGroups);
     if (request.style == StyleAdvanced && takesOutEveryRival(result))
@@ -237,6 +238,11 @@ Centring RunResult::centring() const noexcept {
     return request.solve == SolveIterate ? WholeField : &groups;
 }
 
+bool RunResult::ranksByEveryRow() const noexcept {
+    return std::any_of(request.rows.begin(), request.rows.end(),
+                       [](const TieBreakRow& row) { return row.fide.has_value(); });
+}
+
 const MethodOutcome* RunResult::outcomeOf(TieBreakMethod method) const noexcept {
     for (const MethodOutcome& outcome : methods) {
         if (outcome.method == method) return &outcome;
@@ -245,6 +251,7 @@ const MethodOutcome* RunResult::outcomeOf(TieBreakMethod method) const noexcept 
 }
 
 std::string rowLabel(const TieBreakRow& row, RunStyle style) {
+    if (row.fide) return fideLabel(*row.fide);
     // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) about "(" + std::string.
     std::string label = row.method == MethodRecursiveBucholz ? "RB" : "RP";
     if (row.modification != ModificationRivalsAverage) return label;

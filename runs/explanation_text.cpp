@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "runs/error_messages.h"
+#include "runs/fide_explanation_text.h"
 #include "runs/text_format.h"
 
 namespace tiebreak {
@@ -133,7 +134,8 @@ std::string unplayedReason(const RecordedRound& cell) {
 }
 
 std::string numberedName(const TournamentTable& table, std::uint32_t player) {
-    return std::to_string(player + 1) + " " + std::string(table.name(player));
+    const std::uint32_t start = table.startNumber(player);
+    return std::to_string(start != 0 ? start : player + 1) + " " + std::string(table.name(player));
 }
 
 void writeExplanation(std::ostream& out, const RunResult& result, std::uint32_t player) {
@@ -142,11 +144,17 @@ void writeExplanation(std::ostream& out, const RunResult& result, std::uint32_t 
         << "): " << fixed(table.totalPoints(player), 0, 1) << " points, "
         << table.gamesPlayed(player) << " games played\n";
     for (const ResultRow& row : result.rows) {
+        const double value = row.values[player];
+        out << '\n';
+        if (row.row.fide) {
+            writeFideBreakdown(out, table, *row.row.fide, result.request.fideRules,
+                               row.breakdowns[player], value);
+            continue;
+        }
         const bool rivals = row.row.modification == ModificationRivalsAverage;
         const MethodOutcome& outcome = *result.outcomeOf(row.row.method);
-        out << '\n'
-            << row.label << ": " << methodText(row.row.method) << (rivals ? ", rivals average" : "")
-            << ", " << fixed(row.values[player], 0, 12) << '\n';
+        out << row.label << ": " << methodText(row.row.method) << (rivals ? ", rivals average" : "")
+            << ", " << (hasValue(value) ? fixed(value, 0, 12) : "no value") << '\n';
         writeMethodBreakdown(out, table, row, outcome, outcome.explanations[player]);
         if (rivals) writeRivals(out, table, row, row.rivals[player]);
     }

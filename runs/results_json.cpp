@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine/fide/fide_codes.h"
 #include "runs/error_messages.h"
 
 namespace tiebreak {
@@ -44,6 +45,14 @@ Json methodJson(const MethodOutcome& outcome) {
 Json rowsJson(const RunResult& result) {
     Json list = Json::array();
     for (const ResultRow& row : result.rows) {
+        if (row.row.fide) {
+            list.push_back({{"label", row.label},
+                            {"method", "FIDE"},
+                            {"code", std::string(fideCodeName(row.row.fide->code))},
+                            {"lower_is_better", lowerIsBetter(*row.row.fide)},
+                            {"decimals", fideDecimals(row.row.fide->code)}});
+            continue;
+        }
         list.push_back({
             {"label", row.label},
             {"method", methodText(row.row.method)},
@@ -66,8 +75,13 @@ Json playersJson(const RunResult& result) {
         Json opponents = Json::array();
         for (const GamesAgainst& opponent : table.opponents(i))
             opponents.push_back({{"number", opponent.opponent + 1}, {"games", opponent.games}});
+        const Rank& rank = result.ranks[i];
         list.push_back({
             {"number", i + 1},
+            {"start_number",
+             table.startNumber(i) != 0 ? Json(table.startNumber(i)) : Json(nullptr)},
+            {"rank", rank.first},
+            {"tied", rank.last != rank.first},
             {"line", table.line(i)},
             {"name", std::string(table.name(i))},
             {"rating", number(table.rating(i))},
@@ -90,12 +104,14 @@ void writeResultsJson(std::ostream& out, const RunResult& result) {
     const RunRequest& request = result.request;
     const Json document{
         {"crosstable", request.inputPath},
+        {"tournament", result.tournament.tournamentName()},
         {"options",
          {{"elo_for_unrated", request.eloForUnrated},
           {"sorted", request.sorted},
           {"headings", request.headings},
           {"iteration_tolerance", IterationTolerance},
-          {"iteration_limit", IterationLimit}}},
+          {"iteration_limit", IterationLimit},
+          {"fide_rules", static_cast<int>(request.fideRules)}}},
         {"rounds", result.tournament.maxGamesPlayed()},
         {"groups", result.groups.sizes},
         {"methods", std::move(methods)},

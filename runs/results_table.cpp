@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/fide/fide_codes.h"
 #include "runs/text_format.h"
 #include "tournament/utf8.h"
 
@@ -13,11 +14,13 @@ namespace tiebreak {
 
 namespace {
 
-// One field of a line of the table: its text, with the spaces that align it, and whether it is
-// a number, whose decimal point the spreadsheet writes in the locale's way.
+// One field of a line of the table: its text, with the spaces that align it, whether it is a
+// number, whose decimal point the spreadsheet writes in the locale's way, and whether it stands
+// for no value: "-" in the table, an empty field in the spreadsheet.
 struct Cell {
     std::string text;
     bool number = false;
+    bool empty = false;
 };
 
 using LineWriter = std::function<void(std::span<const Cell>)>;
@@ -42,12 +45,33 @@ void nameCells(std::string_view name, std::string next, bool number, std::vector
     cells.push_back({padded.substr(name.size() + 1) + next, number});
 }
 
+// The width of the rank column, which the table has when a FIDE tie-break ranks.
+constexpr std::size_t RankWidth = 7;
+
+std::string rankText(const Rank& rank) {
+    std::string text = std::to_string(rank.first);
+    if (rank.last != rank.first) text += "-" + std::to_string(rank.last);
+    return text;
+}
+
+// A value's cell: as FIDE shows it for a FIDE tie-break, else with the column's decimals.
+Cell valueCell(const ResultRow& row, double value, const ColumnFormat& format, bool first) {
+    const std::string lead = first ? "  " : " ";
+    if (!hasValue(value))
+        return {lead + padLeft("-", static_cast<std::size_t>(format.width)), false, true};
+    const int decimals = row.row.fide ? fideDecimals(row.row.fide->code) : format.precision;
+    // Adding zero writes a negative zero as a plain one.
+    return {lead + fixed(value + 0.0, format.width, decimals), true};
+}
+
 // Calls write with each line's cells: the heading when asked for, then each player in order.
 void forEachLine(const RunResult& result, const LineWriter& write) {
     const ColumnFormat format = columnFormat(result);
     const auto width = static_cast<std::size_t>(format.width);
+    const bool ranks = result.ranksByEveryRow();
     std::vector<Cell> cells;
     if (result.request.headings) {
+        if (ranks) cells.push_back({padLeft("RANK", RankWidth)});
         nameCells("NAME", "PTS", false, cells);
         for (std::size_t k = 0; k < result.rows.size(); ++k) {
             const bool wide = k == 0 && result.request.style == StyleSimple;
@@ -58,12 +82,11 @@ void forEachLine(const RunResult& result, const LineWriter& write) {
     const TournamentTable& table = result.tournament;
     for (const std::uint32_t player : result.order) {
         cells.clear();
+        if (ranks) cells.push_back({padLeft(rankText(result.ranks[player]), RankWidth)});
         nameCells(table.name(player), fixed(table.totalPoints(player), 3, 1), true, cells);
-        for (std::size_t k = 0; k < result.rows.size(); ++k) {
-            const double value = result.rows[k].values[player];
+        for (std::size_t k = 0; k < result.rows.size(); ++k)
             cells.push_back(
-                {(k == 0 ? "  " : " ") + fixed(value, format.width, format.precision), true});
-        }
+                valueCell(result.rows[k], result.rows[k].values[player], format, k == 0));
         write(cells);
     }
 }
@@ -71,6 +94,7 @@ void forEachLine(const RunResult& result, const LineWriter& write) {
 // text as one spreadsheet field: the number's decimal point in the locale's way, then quoted
 // where the field would otherwise not stay one.
 void appendField(std::string& out, const Cell& cell, const Separators& separators) {
+    if (cell.empty) return;
     std::string text = cell.text;
     if (cell.number) std::replace(text.begin(), text.end(), '.', separators.decimal);
     if (text.find_first_of(std::string{separators.list, '"', '\n', '\r'}) == std::string::npos) {

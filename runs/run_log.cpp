@@ -75,6 +75,17 @@ void logNames(std::ostream& log, const TournamentTable& table,
     }
 }
 
+// The FIDE tie-breaks among the rows, with the edition of the rules they follow.
+void logFideRows(std::ostream& log, const RunResult& result) {
+    std::string codes;
+    for (const ResultRow& row : result.rows) {
+        if (row.row.fide) codes += (codes.empty() ? "" : ", ") + row.label;
+    }
+    if (codes.empty()) return;
+    log << "\nFIDE tie-breaks under the " << static_cast<int>(result.request.fideRules)
+        << " rules: " << codes << '\n';
+}
+
 }  // namespace
 
 void logMethods(std::ostream& log, const RunResult& result) {
@@ -92,6 +103,7 @@ void logMethods(std::ostream& log, const RunResult& result) {
         }
         logValuesTaken(log, outcome);
     }
+    logFideRows(log, result);
     log << std::flush;
 }
 

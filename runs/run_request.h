@@ -1,19 +1,22 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/engine_codes.h"
+#include "engine/fide/fide_codes.h"
 
 namespace tiebreak {
 
 // One column of the results: a recursive method, as it is or as a rivals average without the
-// worst and best of the player's rivals.
+// worst and best of the player's rivals; or one of FIDE's standard tie-breaks.
 struct TieBreakRow {
     TieBreakMethod method = MethodRecursivePerformance;
     Modification modification = ModificationNone;
-    int worst = 0;  // rivals taken out at the low end of a rivals average
-    int best = 0;   // and at the high end
+    int worst = 0;                     // rivals taken out at the low end of a rivals average
+    int best = 0;                      // and at the high end
+    std::optional<FideTieBreak> fide;  // when set, the row is this, and the rest is unused
     bool operator==(const TieBreakRow&) const = default;
 };
 
@@ -41,12 +44,15 @@ enum SolveMode : int {
 // Everything a run is asked to compute, from its input on.
 struct RunRequest {
     std::string inputPath;
-    std::vector<TieBreakRow> rows;  // in the order of the table's columns; the first sorts
+    // In the order of the table's columns. Players with equal points are ranked by the first
+    // row, or, when a row is one of FIDE's, by each row in turn.
+    std::vector<TieBreakRow> rows;
     int eloForUnrated = 1400;
-    bool sorted = true;    // rows by points and the first row's value; else the file's order
+    bool sorted = true;    // the players in their ranking's order; else the file's order
     bool headings = true;  // a heading line
     RunStyle style = StyleAdvanced;
     SolveMode solve = SolveDefault;
+    FideRules fideRules = DefaultFideRules;  // the edition of FIDE's rules the FIDE rows follow
     bool explain = false;  // the breakdown of every value, for the explanation and the web page
 };
 

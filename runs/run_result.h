@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/explanation.h"
+#include "engine/fide/fide_breakdown.h"
 #include "engine/tie_break.h"
 #include "runs/run_request.h"
 #include "tournament/tournament_table.h"
@@ -52,9 +53,17 @@ struct MethodOutcome {
 // One column of the results.
 struct ResultRow {
     TieBreakRow row;
-    std::string label;                      // its heading: "RP", "RB(A(1-0))", "RP(MA)(1,0)"
-    std::vector<double> values;             // one per player in table order; see hasValue
+    std::string label;           // its heading: "RP", "RB(A(1-0))", "RP(MA)(1,0)", "BH/C1"
+    std::vector<double> values;  // one per player in table order; see hasValue
     std::vector<RivalsExplanation> rivals;  // for a rivals average, when asked for
+    std::vector<FideBreakdown> breakdowns;  // for a FIDE tie-break, when asked for
+};
+
+// A player's place in the ranking: first == last alone, first < last shared by the players
+// equal on the points and every row that ranks.
+struct Rank {
+    std::uint32_t first = 0;  // 1 for the winner
+    std::uint32_t last = 0;
 };
 
 // What the user is told of a finished run beside its results, at most once each, in this order.
@@ -75,6 +84,7 @@ struct RunResult {
     std::vector<MethodOutcome> methods;  // recursive performance first, as the rows use them
     std::vector<ResultRow> rows;
     std::vector<std::uint32_t> order;  // the players, best first (table order when not sorted)
+    std::vector<Rank> ranks;           // each player's, in table order
     std::vector<RunNotice> notices;
     PlayerGroups groups;  // of the players who met
     bool decompositionConverged = true;
@@ -82,6 +92,10 @@ struct RunResult {
 
     // How the terms are centred: within each group, or with SolveIterate over the whole field.
     [[nodiscard]] Centring centring() const noexcept;
+
+    // True when a row is one of FIDE's tie-breaks: then every row ranks, and the tables show the
+    // ranks.
+    [[nodiscard]] bool ranksByEveryRow() const noexcept;
 
     // The outcome of method, or nullptr when no row uses it.
     [[nodiscard]] const MethodOutcome* outcomeOf(TieBreakMethod method) const noexcept;

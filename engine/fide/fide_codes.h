@@ -49,6 +49,7 @@ struct FideTieBreak {
     bool forfeitsAsGames = false;  // /P: forfeits count as games against the paired opponent
     bool foreBuchholz = false;     // /F: AOB averages Fore Buchholz instead of Buchholz
     bool reversed = false;         // /R: TPN and RTNG ranked the other way
+    bool operator==(const FideTieBreak&) const = default;
 };
 
 // Reads a tie-break written as FIDE does ("BH/C1", "bh/m2", "KS/L-1", "DE/P", "TPN/R"), in any

@@ -364,6 +364,32 @@ TEST_F(Run, GroupsThatNeverMetAreEachATournamentOfTheirOwn) {
     EXPECT_EQ(count(notices.events.at(1), "The players form 3 groups"), 1u);
 }
 
+// FIDE's tie-breaks rank by their chain: the round robin's three players on 3.5 points have equal
+// Buchholz, so direct encounter places them among themselves (Alyx first, the other two sharing
+// second and third), and those on 1.5 apart from the first three. The table shows the shared place.
+TEST_F(Run, AChainOfFideTieBreaksRanksAndSharesPlaces) {
+    const std::string input = RPT_TEST_DATA_DIR "/trf/held_round_robin.trf";
+    TieBreakRow buchholz, encounter;
+    buchholz.fide = FideTieBreak{FideBh};
+    encounter.fide = FideTieBreak{FideDe};
+    RunOutputs outputs;
+    std::ostringstream screen;
+    outputs.table = "-";
+    outputs.screen = &screen;
+    EXPECT_EQ(run(request(input, {buchholz, encounter}), outputs), RunFinished);
+    EXPECT_EQ(
+        linesOf(screen.str()),
+        (std::vector<std::string>{
+            "   RANK;NAME;                         PTS;                BH;                DE",
+            "      1;Alyx;                         3.5;               11.5;                 1",
+            "    2-3;Bruno;                        3.5;               11.5;                 2",
+            "    2-3;Charline;                     3.5;               11.5;                 2",
+            "      4;Helene;                       1.5;               13.5;                 1",
+            "      5;Franck;                       1.5;               13.5;                 2",
+            "      6;David;                        1.5;               13.5;                 3"}));
+    EXPECT_EQ(count(log.str(), "\nFIDE tie-breaks under the 2026 rules: BH, DE\n"), 1u);
+}
+
 // A failure after the reading: one box with its code and name, the log as far as the run came,
 // and nothing opened. A .csv that cannot be created blames its folder when the folder is
 // missing, else the file.
