@@ -11,10 +11,11 @@
 
 namespace tiebreak {
 
-// The players a text names: the player on the line of the input file with that number, else
+// The players a text names: "line:N" the player on line N of the input file; a number the player
+// with that start number (where the file gives none, the player round cells call so); otherwise
 // the player whose name it is, else every player whose name begins with it. Names are compared
-// without regard to the case of ASCII letters. One index is a choice; none or several are not (the
-// caller lists them).
+// without regard to case and to the accents of Latin letters ("dabrowski" is "Dąbrowski"). One
+// index is a choice; none or several are not (the caller lists them).
 [[nodiscard]] std::vector<std::uint32_t> playersNamed(const TournamentTable& table,
                                                       std::string_view text);
 

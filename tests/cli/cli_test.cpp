@@ -68,18 +68,20 @@ TEST(CommandLine, MethodRowsAndTheSimpleRun) {
               std::tuple(StyleSimple, false, false, 1600, "my file.txt"));
 }
 
-// By the line of the file that holds him (the third player; the header is line 3), or by the
-// start of a name, which must fit one player alone.
-TEST(ExplainedPlayer, ByLineOrByAStartThatFitsOne) {
+// By start number (four_rounds.txt's No. column), by "line:N" (the header is line 3), or by the
+// start of a name without regard to case and accents, which must fit one player alone; the
+// ambiguity lists start numbers.
+TEST(ExplainedPlayer, ByStartNumberLineOrAStartThatFitsOne) {
     TournamentTable table;
     ASSERT_EQ(readTournament(table, RPT_TEST_DATA_DIR "/runs/four_rounds.txt", 1400), 0);
     std::ostringstream err;
-    EXPECT_EQ(chooseExplainedPlayer(table, "6", err), std::optional<std::uint32_t>(2));
+    EXPECT_EQ(chooseExplainedPlayer(table, "6", err), std::optional<std::uint32_t>(5));
+    EXPECT_EQ(chooseExplainedPlayer(table, "line:6", err), std::optional<std::uint32_t>(2));
+    EXPECT_EQ(chooseExplainedPlayer(table, "NOVAK", err), std::optional<std::uint32_t>(1));
     EXPECT_EQ(chooseExplainedPlayer(table, "ab", err), std::nullopt);
     EXPECT_EQ(err.str(),
               "rptiebreaks-cli: \"ab\" names 2 players:\n  4 Abercrombie-Fitzgerald, "
-              "Maria\n  9 Absent, Never\nGive more of the name, or the number of the player's line "
-              "in the file.\n");
+              "Maria\n  9 Absent, Never\nGive more of the name, or the player's start number.\n");
 }
 
 std::uint64_t bits(double value) {
@@ -156,6 +158,21 @@ TEST(ResultsJson, EveryNumberComesBackExactly) {
     writeResultsHtml(page, result);
     for (const char* outside : {"<script", "src=", "href="})
         EXPECT_EQ(page.str().find(outside), std::string::npos) << outside;
+    // The page of a TRF file bears the tournament's name; each breakdown begins with the rounds,
+    // colours and results, and a value shows two decimals with all of them under the pointer.
+    TournamentTable swiss;
+    ASSERT_EQ(readTournament(swiss, RPT_TEST_DATA_DIR "/trf/held_swiss_9.trf", 1400), 0);
+    RunResult swissResult;
+    request.inputPath = "swiss.trf";
+    request.rows = {{Rp}};
+    ASSERT_EQ(analyse(std::move(swiss), request, {}, swissResult), 0);
+    std::ostringstream swissPage;
+    writeResultsHtml(swissPage, swissResult);
+    for (const char* part :
+         {"<title>FIDE C.07 2023 Tie-Break Exercises</title>", "<th class=\"number\">Rank</th>",
+          "<td>Maria (11, 1810)</td><td>white</td><td>&frac12;</td><td>yes</td>",
+          "title=\"2184.715636561016\">2184.72</td>", "How these values were computed"})
+        EXPECT_NE(swissPage.str().find(part), std::string::npos) << part;
     EXPECT_EQ(escapeHtml("<script>'a' & \"b\"</script>"),
               "&lt;script&gt;&#39;a&#39; &amp; &quot;b&quot;&lt;/script&gt;");
 }
