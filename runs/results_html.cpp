@@ -28,8 +28,8 @@ summary { cursor: pointer; }
 div.breakdown { font-size: 9pt; margin: 0.4em 0 0.8em; width: 0; overflow: visible; }
 div.breakdown table { margin: 0.3em 0; white-space: nowrap; }
 div.breakdown th { border-bottom: 1px solid #888; }
-div.breakdown p { white-space: nowrap; margin: 0.3em 0; }
-div.lines { white-space: pre; font-family: monospace; font-size: 8pt; }
+div.breakdown p { width: 60em; margin: 0.4em 0; }
+div.lines { white-space: pre; font-family: monospace; font-size: 8pt; margin: 0.4em 0; }
 @page { size: A4; margin: 12mm; }
 @media print {
   body { margin: 0; font-size: 9pt; }
