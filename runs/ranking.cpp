@@ -41,6 +41,12 @@ int directEncounters(RunResult& result, ResultRow& row, const std::vector<std::u
     std::vector<double> places;
     std::vector<FideBreakdown> breakdowns;
     for (const Tied& group : groups) {
+        // A player alone in his group is placed by nobody: 0, as direct encounter gives him. Its
+        // breakdown is asked for only to be shown.
+        if (group.end - group.begin == 1 && !explain) {
+            row.values[order[group.begin]] = 0.0;
+            continue;
+        }
         const std::span<const std::uint32_t> members(order.data() + group.begin,
                                                      group.end - group.begin);
         places.resize(members.size());
