@@ -52,6 +52,7 @@ struct AdvancedDialogValues {
     std::string eloText = "1400";
     bool headings = true;
     bool beep = false;
+    bool webPage = false;  // "Web page with each player's breakdown"
     bool operator==(const AdvancedDialogValues&) const = default;
 };
 

@@ -24,13 +24,15 @@ enum DialogOutcome : int {
 class SimpleOptionsView {
 public:
     virtual ~SimpleOptionsView() = default;
-    // Shows the dialog filled from values. After DialogOk, values holds what the user accepted;
-    // after any other outcome it is unchanged.
+    // Shows the dialog filled from values. After DialogOk, values holds what the user accepted,
+    // an Elo text that acceptedElo (field_rules.h) takes among it: OK refuses any other with
+    // EloRefusedText. After any other outcome values is unchanged.
     [[nodiscard]] virtual DialogOutcome show(SimpleDialogValues& values) = 0;
 };
 
 // The advanced options dialog (input file, four method rows, other options). The view applies
-// the enabling rules of advanced_rules.h and puts "<none>" into an empty file field on OK.
+// the enabling rules of advanced_rules.h, refuses an Elo as the simple view does, and puts
+// "<none>" into an empty file field on OK.
 class AdvancedOptionsView {
 public:
     virtual ~AdvancedOptionsView() = default;
@@ -44,8 +46,8 @@ struct ChosenFile {
     std::string title;
 };
 
-// The file-open dialog. Each call shows a new dialog that lets every file be chosen, also the
-// name of a file that does not exist.
+// The file-open dialog. Each call shows a new dialog that lists the crosstables (.txt, .trf and
+// .csv files) or, at the user's choice, every file; the chosen file exists.
 class InputFileView {
 public:
     virtual ~InputFileView() = default;

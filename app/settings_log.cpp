@@ -7,6 +7,7 @@
 #include <ostream>
 #include <utility>
 
+#include "app/field_rules.h"
 #include "tournament/memory_guard.h"
 
 namespace tiebreak {
@@ -15,6 +16,8 @@ namespace {
 constexpr std::string_view HeaderTitle = "Kavex options";
 constexpr std::string_view SimpleMark = "Simple:";
 constexpr std::string_view AdvancedMark = "Advanced:";
+constexpr std::string_view FileLabel = "File: ";
+constexpr std::string_view PageLabel = "Page:";
 
 // How many characters of each fixed line the readers take. The mode is read from the first
 // characters of line 2 only, so a line 2 that merely begins with "Advanced:" selects advanced mode.
@@ -25,9 +28,10 @@ constexpr std::size_t SimpleMarkChars = 8;
 constexpr std::size_t AdvancedTitleChars = 99;
 constexpr std::size_t AdvancedMarkChars = 99;
 constexpr std::size_t PathChars = 999;
+// The lines of a simple header after "Simple:": sorting, Elo, file and the separator.
+constexpr int SimpleHeaderLines = 4;
 
-constexpr int MaxElo = 9999;  // four digits
-constexpr int MaxCount = 9;   // one digit
+constexpr int MaxCount = 9;  // one digit
 
 // Reads one line, keeping at most maxChars of its characters, and consumes its line end. The rest
 // of a longer line is skipped, so the next read starts on the next line whatever this one held.
@@ -57,6 +61,9 @@ public:
     explicit HeaderWords(std::istream& in) : in_(in) {}
 
     void skipLabel() { static_cast<void>(nextWord()); }
+
+    // Reads the next word: true when it is label.
+    bool label(std::string_view expected) { return nextWord() && !overlong_ && word_ == expected; }
 
     // The next word as an integer, or nothing. A number outside [low, high] is read and yields
     // nothing, without failing the later reads.
@@ -160,9 +167,26 @@ bool SettingsLog::readSimpleSection(SimpleDialogValues& values) const noexcept {
         if (const auto sorting = words.number(SortingRecursivePerformance, SortingNone))
             read.sortingIndex = *sorting;
         words.skipLabel();
-        if (const auto elo = words.number(0, MaxElo)) read.eloText = decimal(*elo);
+        if (const auto elo = words.number(LowestUnratedElo, HighestUnratedElo))
+            read.eloText = decimal(*elo);
         values = std::move(read);
         return true;
+    });
+}
+
+std::optional<std::string> SettingsLog::readSimpleInputFile() const noexcept {
+    using File = std::optional<std::string>;
+    return guardMemory(File(), [&]() -> File {
+        std::ifstream in;
+        if (!openSection(in, path_, SimpleTitleChars, SimpleMark, SimpleMarkChars)) return {};
+        std::string line;
+        for (int count = 0; count < SimpleHeaderLines; ++count) {
+            if (!readLine(in, FileLabel.size() + PathChars, line) || line == OptionsSeparator)
+                return {};
+            if (line.starts_with(FileLabel) && line.size() > FileLabel.size())
+                return line.substr(FileLabel.size());
+        }
+        return {};
     });
 }
 
@@ -201,11 +225,16 @@ bool SettingsLog::readAdvancedSection(AdvancedDialogValues& values) const noexce
         words.skipLabel();
         if (const auto sort = words.number(0, 1)) read.sort = *sort == 1;
         words.skipLabel();
-        if (const auto elo = words.number(0, MaxElo)) read.eloText = decimal(*elo);
+        if (const auto elo = words.number(LowestUnratedElo, HighestUnratedElo))
+            read.eloText = decimal(*elo);
         words.skipLabel();
         if (const auto headings = words.number(0, 1)) read.headings = *headings == 1;
         words.skipLabel();
         if (const auto beep = words.number(0, 1)) read.beep = *beep == 1;
+        // Checked by its label: a header without the line is followed by the run's log.
+        if (words.label(PageLabel)) {
+            if (const auto page = words.number(0, 1)) read.webPage = *page == 1;
+        }
         values = std::move(read);
         return true;
     });
@@ -215,9 +244,10 @@ ReplacedFile SettingsLog::writeSimpleHeader(const SimpleOptions& options) const 
     // Out of memory, the header is lost, as when the file cannot be written.
     return guardMemory(ReplacedFile(), [&] {
         ReplacedFile file = openHeader(path_, SimpleMark);
-        file.stream() << "Sorting: " << options.sortingIndex << "\nElo: " << options.elo << '\n'
-                      << OptionsSeparator << '\n'
-                      << std::flush;
+        std::ofstream& out = file.stream();
+        out << "Sorting: " << options.sortingIndex << "\nElo: " << options.elo << '\n';
+        if (!options.inputFile.empty()) out << FileLabel << options.inputFile << '\n';
+        out << OptionsSeparator << '\n' << std::flush;
         return file;
     });
 }
@@ -233,6 +263,7 @@ ReplacedFile SettingsLog::writeAdvancedHeader(const AdvancedOptions& options) co
         writeRow(out, "Best:", options.best);
         out << "Sort: " << options.sort << "\nElo: " << options.elo
             << "\nHeadings: " << options.headings << "\nBeep: " << options.beep << '\n'
+            << PageLabel << ' ' << options.webPage << '\n'
             << OptionsSeparator << '\n'
             << std::flush;
         return file;

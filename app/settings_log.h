@@ -2,6 +2,7 @@
 
 #include <array>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,10 +16,12 @@ namespace tiebreak {
 inline constexpr std::string_view OptionsSeparator =
     "--------------------------------------------------------------------------";
 
-// The options of the simple header: the sorting index and the Elo for unrated players.
+// The options of the simple header: the sorting index, the Elo for unrated players and the
+// crosstable chosen for the run (empty: none).
 struct SimpleOptions {
     int sortingIndex = SortingRecursivePerformance;
     int elo = 0;
+    std::string inputFile;
 };
 
 // The options of the advanced header: list indexes (not method codes), counts and 0/1 flags.
@@ -32,6 +35,7 @@ struct AdvancedOptions {
     int elo = 0;
     int headings = 0;
     int beep = 0;
+    int webPage = 0;
 };
 
 // The options header at the head of rp.log: the options of the last accepted dialog, in a simple
@@ -46,13 +50,18 @@ public:
     [[nodiscard]] bool holdsAdvancedOptions() const noexcept;
 
     // Fills values from a simple header (line 2 exactly "Simple:"); false, with values unchanged,
-    // when the file holds none. A value that is missing, not a number or outside the range of its
-    // control keeps what values held, and so does every value after one that is not a number.
+    // when the file holds none. A value that is missing, not a number or outside what its control
+    // accepts keeps what values held, and so does every value after one that is not a number.
     bool readSimpleSection(SimpleDialogValues& values) const noexcept;
+
+    // The crosstable of a simple header's "File:" line; nothing when the file holds no simple
+    // header, or one without that line (written before the header had it).
+    [[nodiscard]] std::optional<std::string> readSimpleInputFile() const noexcept;
 
     // The same for an advanced header (line 2 exactly "Advanced:"). A method row whose method and
     // modification do not go together (one of them without a selection, or row 1 without a
-    // method) keeps both of its held selections.
+    // method) keeps both of its held selections. A header without the last line, "Page:", keeps
+    // the held web page choice.
     bool readAdvancedSection(AdvancedDialogValues& values) const noexcept;
 
     // Rewrites the file with the simple header, followed by whatever the returned file's stream

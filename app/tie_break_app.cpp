@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/deferred_notices.h"
+#include "app/field_rules.h"
 #include "app/settings_log.h"
 #include "app/worker_run.h"
 #include "engine/engine_codes.h"
@@ -53,33 +54,47 @@ std::optional<AppMode> CTieBreakApp::modeAfter(DialogOutcome outcome, AppMode sw
     return ModeExit;
 }
 
+RunOutcome CTieBreakApp::runShowingProgress(const RunRequest& request, const RunOutputs& outputs,
+                                            ReplacedFile& log) {
+    DeferredNotices deferred(views_.notices);
+    RunOutcome outcome = RunFailed;
+    runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
+        outcome = runTieBreaks(request, outputs, deferred, deferred, log.stream(), progress);
+    });
+    // rp.log is whole before the user reads a box that sends him there; a cancelled run leaves it
+    // as it was.
+    if (outcome == RunCancelled)
+        log.discard();
+    else
+        log.close();
+    deferred.replay(views_.notices, views_.opener);
+    return outcome;
+}
+
 AppMode CTieBreakApp::runSimpleMode(const std::string& settingsPath) {
     const SettingsLog settings(settingsPath);
     SimpleDialogValues values;
     static_cast<void>(settings.readSimpleSection(values));  // without one the defaults stay
-    if (const std::optional<AppMode> next =
-            modeAfter(views_.simpleOptions.show(values), ModeAdvanced))
-        return *next;
-    const int elo = leadingInt(values.eloText);
-    // The dialog selects one of its three buttons whatever it was filled with.
-    RunRequest request = simpleRequest(static_cast<SimpleSorting>(values.sortingIndex), elo);
-    RunOutputs outputs;
-    outputs.beep = true;
-    outputs.logName = settingsPath;
-
-    // A failed run asks for another file with the same options.
+    // A cancelled run brings the dialog back with the options just accepted.
     for (;;) {
-        const std::optional<ChosenFile> input = views_.inputFiles.choose(OpenFileTitle);
-        if (!input) return ModeExit;
-        ReplacedFile log = settings.writeSimpleHeader({values.sortingIndex, elo});
-        DeferredNotices deferred(views_.notices);
-        request.inputPath = input->path;
+        if (const std::optional<AppMode> next =
+                modeAfter(views_.simpleOptions.show(values), ModeAdvanced))
+            return *next;
+        const int elo = leadingInt(values.eloText);
+        // The dialog selects one of its three buttons whatever it was filled with.
+        RunRequest request = simpleRequest(static_cast<SimpleSorting>(values.sortingIndex), elo);
+        RunOutputs outputs;
+        outputs.beep = true;
+        outputs.logName = settingsPath;
+        // A failed run asks for another file with the same options.
         RunOutcome outcome = RunFailed;
-        runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
-            outcome = runTieBreaks(request, outputs, deferred, deferred, log.stream(), progress);
-        });
-        log.close();  // rp.log is whole before the user reads a box
-        deferred.replay(views_.notices, views_.opener);
+        while (outcome == RunFailed) {
+            const std::optional<ChosenFile> input = views_.inputFiles.choose(OpenFileTitle);
+            if (!input) return ModeExit;
+            ReplacedFile log = settings.writeSimpleHeader({values.sortingIndex, elo, input->path});
+            request.inputPath = input->path;
+            outcome = runShowingProgress(request, outputs, log);
+        }
         if (outcome == RunFinished) return ModeExit;
     }
 }
@@ -100,6 +115,7 @@ AdvancedOptions acceptedOptions(const AdvancedDialogValues& values) {
     options.elo = leadingInt(values.eloText);
     options.headings = values.headings ? 1 : 0;
     options.beep = values.beep ? 1 : 0;
+    options.webPage = values.webPage ? 1 : 0;
     return options;
 }
 
@@ -120,6 +136,7 @@ RunRequest requestOf(const AdvancedOptions& options) {
     request.sorted = options.sort != 0;
     request.eloForUnrated = options.elo;
     request.headings = options.headings != 0;
+    request.explain = options.webPage != 0;  // the page holds each player's breakdown
     return request;
 }
 
@@ -127,27 +144,29 @@ RunRequest requestOf(const AdvancedOptions& options) {
 
 AppMode CTieBreakApp::runAdvancedMode(const std::string& settingsPath) {
     const SettingsLog settings(settingsPath);
-    // A failed run brings the dialog back, filled from the header it has just written.
+    AdvancedDialogValues values;
+    // Without an advanced header the defaults stay, with the crosstable of the last simple run.
+    if (!settings.readAdvancedSection(values))
+        values.inputFile = settings.readSimpleInputFile().value_or("");
     for (;;) {
-        AdvancedDialogValues values;
-        static_cast<void>(settings.readAdvancedSection(values));  // without one the defaults stay
         if (const std::optional<AppMode> next =
                 modeAfter(views_.advancedOptions.show(values), ModeSimple))
             return *next;
         const AdvancedOptions accepted = acceptedOptions(values);
         ReplacedFile log = settings.writeAdvancedHeader(accepted);
-        DeferredNotices deferred(views_.notices);
-        RunOutcome outcome = RunFailed;
+        const RunRequest request = requestOf(accepted);
         RunOutputs outputs;
         outputs.beep = accepted.beep != 0;
         outputs.logName = settingsPath;
-        runWhileWaiting(views_.progress, [&](const PhaseReport& progress) {
-            outcome = runTieBreaks(requestOf(accepted), outputs, deferred, deferred, log.stream(),
-                                   progress);
-        });
-        log.close();  // rp.log is whole before the user reads a box that sends him there
-        deferred.replay(views_.notices, views_.opener);
+        if (accepted.webPage != 0) {
+            outputs.html = webPagePathFor(request.inputPath);
+            outputs.openPage = true;
+        }
+        const RunOutcome outcome = runShowingProgress(request, outputs, log);
         if (outcome == RunFinished) return ModeExit;
+        // A failed run brings the dialog back filled from the header it has just written, a
+        // cancelled one with the values as the user left them.
+        if (outcome == RunFailed) static_cast<void>(settings.readAdvancedSection(values));
     }
 }
 

@@ -9,7 +9,7 @@ void runWhileWaiting(ProgressView& view, const std::function<void(const PhaseRep
     RunProgress progress;
     const PhaseReport report = [&progress](std::string_view phase) {
         progress.setPhase(std::string(phase));
-        return true;
+        return !progress.cancelled();
     };
     std::thread worker([&] {
         work(report);

@@ -48,7 +48,7 @@ void CProgressWindow::showPhase(const QString& phase) {
     if (phase_->text() != phase) phase_->setText(phase);
 }
 
-void QtProgressView::waitFor(const RunProgress& progress) {
+void QtProgressView::waitFor(RunProgress& progress) {
     if (progress.finished()) return;
     CProgressWindow window;
     QEventLoop loop;

@@ -24,7 +24,7 @@ private:
 // the run has taken half a second.
 class QtProgressView : public ProgressView {
 public:
-    void waitFor(const RunProgress& progress) override;
+    void waitFor(RunProgress& progress) override;
 };
 
 }  // namespace tiebreak

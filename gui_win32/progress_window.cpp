@@ -46,7 +46,7 @@ void dispatchMessages(HWND window) {
 
 }  // namespace
 
-void Win32ProgressView::waitFor(const RunProgress& progress) {
+void Win32ProgressView::waitFor(RunProgress& progress) {
     const Clock::time_point start = Clock::now();
     HWND window = nullptr;
     std::string shownPhase;

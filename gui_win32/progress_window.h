@@ -8,7 +8,7 @@ namespace tiebreak {
 // a moving bar. The window cannot be closed; it goes when the run has finished.
 class Win32ProgressView : public ProgressView {
 public:
-    void waitFor(const RunProgress& progress) override;
+    void waitFor(RunProgress& progress) override;
 };
 
 }  // namespace tiebreak

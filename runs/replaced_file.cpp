@@ -36,4 +36,11 @@ bool ReplacedFile::close() noexcept {
     return replaced;
 }
 
+void ReplacedFile::discard() noexcept {
+    if (temporary_.empty()) return;
+    stream_.close();
+    std::remove(temporary_.c_str());
+    temporary_.clear();
+}
+
 }  // namespace tiebreak

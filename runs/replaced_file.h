@@ -6,8 +6,9 @@
 namespace tiebreak {
 
 // A file rewritten whole: the text goes to a temporary file beside it, which replaces the file
-// when this object is closed or destroyed. A reader of the file, and another program rewriting
-// it at the same time, never sees half of it: the last one to finish leaves its whole text.
+// when this object is closed or destroyed, unless it was discarded first. A reader of the file, and
+// another program rewriting it at the same time, never sees half of it: the last one to finish
+// leaves its whole text.
 class ReplacedFile {
 public:
     // Nothing open: every write is lost.
@@ -26,6 +27,10 @@ public:
     // Puts the text written so far in place of the file; nothing more is written afterwards.
     // False when the file could not be replaced (the temporary file is then removed).
     bool close() noexcept;
+
+    // Leaves the file as it was: the text written so far goes with the temporary file, and
+    // nothing more is written afterwards.
+    void discard() noexcept;
 
 private:
     std::string path_;

@@ -1,4 +1,5 @@
-// The advanced dialog's enabling rules, and rp.log's options header: what a start reads back from
+// The advanced dialog's enabling rules, the fields' rules of both dialogs, and rp.log's options
+// header: what a start reads back from
 // it, also when a crash, a full disk or a hand edit left it damaged. The header's bytes and its
 // round trip through a finished run are held by the drivers' tests.
 #include <string>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/advanced_rules.h"
+#include "app/field_rules.h"
 #include "app/settings_log.h"
 #include "tests/support/temp_files.h"
 
@@ -34,7 +36,7 @@ protected:
         EXPECT_TRUE(simple.sortingIndex >= SortingRecursivePerformance &&
                     simple.sortingIndex <= SortingNone)
             << context;
-        EXPECT_TRUE(digitsOnly(simple.eloText, EloTextLength)) << context;
+        EXPECT_TRUE(acceptedElo(simple.eloText)) << context;
         EXPECT_TRUE(advanced.methodIndex[0] == ItemRecursivePerformance ||
                     advanced.methodIndex[0] == ItemRecursiveBucholz)
             << context;
@@ -45,7 +47,7 @@ protected:
             EXPECT_TRUE(digitsOnly(advanced.worstText[row], CountTextLength)) << context;
             EXPECT_TRUE(digitsOnly(advanced.bestText[row], CountTextLength)) << context;
         }
-        EXPECT_TRUE(digitsOnly(advanced.eloText, EloTextLength)) << context;
+        EXPECT_TRUE(acceptedElo(advanced.eloText)) << context;
         EXPECT_EQ(readText(path), text) << context;
     }
 
@@ -55,12 +57,20 @@ protected:
 };
 
 TEST_F(SettingsLogTest, TruncatedAtEveryByte) {
-    ReplacedFile out = log.writeAdvancedHeader(
-        {"C:/t/open.txt", {1, 0, 1, -1}, {1, 0, 1, -1}, {2, 0, 9, 0}, {1, 0, 0, 0}, 0, 2345, 0, 1});
+    ReplacedFile out = log.writeAdvancedHeader({"C:/t/open.txt",
+                                                {1, 0, 1, -1},
+                                                {1, 0, 1, -1},
+                                                {2, 0, 9, 0},
+                                                {1, 0, 0, 0},
+                                                0,
+                                                2345,
+                                                0,
+                                                1,
+                                                1});
     out.stream() << "Executing methods...\n";
     out.close();
     const std::string advanced = readText(path);
-    static_cast<void>(log.writeSimpleHeader({SortingNone, 1650}));
+    static_cast<void>(log.writeSimpleHeader({SortingNone, 1650, "C:/t/open.txt"}));
     const std::string simple = readText(path);
     const std::string lowerCase = "k" + advanced.substr(1);
     for (const std::string* whole : {&advanced, &simple, &lowerCase}) {
@@ -110,6 +120,25 @@ TEST_F(SettingsLogTest, KeepsDefaultsForWhatCannotBeRead) {
         EXPECT_TRUE(log.readAdvancedSection(values));
         EXPECT_EQ(values, expected) << text;
     }
+}
+
+// OK takes the Elo field only as a rating in range: an empty field is never 0.
+TEST(FieldRules, EloFieldTakesOnlyARatingInRange) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"", std::nullopt},     {"0", std::nullopt},    {"99", std::nullopt},
+        {"100", 100},           {"0140", 140},          {"3000", 3000},
+        {"3001", std::nullopt}, {"9999", std::nullopt}, {"12345", std::nullopt},
+        {" 140", std::nullopt}, {"-140", std::nullopt}};
+    for (const auto& [text, elo] : cases)
+        EXPECT_EQ(acceptedElo(text), elo) << '"' << text << '"';
+}
+
+// The web page of the check box takes the .csv's name.
+TEST(FieldRules, WebPageLiesBesideTheCsv) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/t/x.y.txt", "/t/x.y.html"}, {"open", "open.html"}, {"/t/t.CSV", "/t/t-tiebreaks.html"}};
+    for (const auto& [input, page] : cases)
+        EXPECT_EQ(webPagePathFor(input), page) << input;
 }
 
 enum Choice : int { MethodList, ModList };  // the list the user chooses from
