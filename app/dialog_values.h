@@ -13,9 +13,14 @@ inline constexpr int MethodRowCount = 4;
 inline constexpr int NoSelection = -1;
 
 // Items of the method lists ("<delete>" only in rows 2 to 4) and of the modification lists.
+// After "<delete>" come FIDE's tie-breaks, ItemFirstFide + code - FidePts for each FideCode, in
+// the order of their codes; row 1's list, without "<delete>", shows them one place earlier.
 inline constexpr int ItemRecursivePerformance = 0;
 inline constexpr int ItemRecursiveBucholz = 1;
 inline constexpr int ItemDelete = 2;
+inline constexpr int ItemFirstFide = 3;
+inline constexpr int FideItemCount = 22;  // PTS .. DE
+inline constexpr int ItemLastFide = ItemFirstFide + FideItemCount - 1;
 inline constexpr int ItemNoModification = 0;
 inline constexpr int ItemRivalsAverage = 1;
 

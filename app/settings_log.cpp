@@ -206,7 +206,11 @@ bool SettingsLog::readAdvancedSection(AdvancedDialogValues& values) const noexce
         for (int row = 0; row < MethodRowCount; ++row) {
             // Row 1's list has no way to show "no method".
             const int lowest = row == 0 ? ItemRecursivePerformance : NoSelection;
-            if (const auto index = words.number(lowest, ItemRecursiveBucholz)) method[row] = *index;
+            // FIDE's tie-breaks follow "<delete>", which no row keeps.
+            if (const auto index = words.number(lowest, ItemLastFide);
+                index && *index != ItemDelete) {
+                method[row] = *index;
+            }
         }
         words.skipLabel();
         for (int& index : modification)

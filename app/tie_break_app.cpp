@@ -4,6 +4,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "app/advanced_rules.h"
 #include "app/deferred_notices.h"
 #include "app/field_rules.h"
 #include "app/settings_log.h"
@@ -120,12 +121,20 @@ AdvancedOptions acceptedOptions(const AdvancedDialogValues& values) {
 }
 
 // The same options as a run's request: a row for each method row that names a method, in their
-// order, a rivals average where "Rivals average" is chosen.
+// order, a rivals average where "Rivals average" is chosen, a FIDE tie-break with the cuts its
+// counts give.
 RunRequest requestOf(const AdvancedOptions& options) {
     RunRequest request;
     request.inputPath = options.inputFile;
     for (int row = 0; row < MethodRowCount; ++row) {
         const int method = options.methodIndex[row];
+        if (const std::optional<FideTieBreak> fide = rowFideTieBreak(
+                method, std::to_string(options.worst[row]), std::to_string(options.best[row]))) {
+            TieBreakRow fideRow;
+            fideRow.fide = fide;
+            request.rows.push_back(fideRow);
+            continue;
+        }
         if (method != ItemRecursivePerformance && method != ItemRecursiveBucholz) continue;
         const bool average = options.modificationIndex[row] == ItemRivalsAverage;
         request.rows.push_back(

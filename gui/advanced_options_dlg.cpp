@@ -15,7 +15,9 @@
 #include "app/app_mode.h"
 #include "app/option_views.h"
 #include "gui/button_column.h"
+#include "gui/dialog_style.h"
 #include "gui/digits_edit.h"
+#include "gui/field_boxes.h"
 #include "gui/fixed_size.h"
 #include "gui/qt_strings.h"
 
@@ -44,6 +46,7 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
                                          QWidget* parent)
     : QDialog(parent), files_(files) {
     setWindowTitle(toQString(OptionsDialogTitle));
+    frameGroupTitles(*this);
 
     // Controls are created in the dialog's tab order; labels before the controls they name,
     // so each label's mnemonic reaches the control after it.
@@ -63,26 +66,29 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
     sortBox_ = nullptr;
     for (int row = 0; row < MethodRowCount; ++row) {
         RowWidgets& w = rows_[row];
-        auto* methodLabel = new QLabel(tr("&Method:"), methodGroup);
+        // Only the first row's labels have Alt keys: four rows could not share them.
+        const bool keys = row == 0;
+        auto* methodLabel = new QLabel(keys ? tr("&Method:") : tr("Method:"), methodGroup);
         w.method = new QComboBox(methodGroup);
         w.method->setObjectName(QStringLiteral("methodBox%1").arg(row + 1));
-        w.method->addItems({tr("Recursive performance"), tr("Recursive Bucholz")});
-        if (row > 0) w.method->addItem(tr("<delete>"));
+        for (const std::string& text : methodItemTexts(row))
+            w.method->addItem(toQString(text));
         methodLabel->setBuddy(w.method);
-        auto* modificationLabel = new QLabel(tr("Mo&dification:"), methodGroup);
+        auto* modificationLabel =
+            new QLabel(keys ? tr("Mo&dification:") : tr("Modification:"), methodGroup);
         w.modification = new QComboBox(methodGroup);
         w.modification->setObjectName(QStringLiteral("modificationBox%1").arg(row + 1));
         w.modification->addItems({tr("No modification"), tr("Rivals average")});
         modificationLabel->setBuddy(w.modification);
         w.average = new QLabel(tr("Calculate average taking out..."), methodGroup);
         w.average->setObjectName(QStringLiteral("averageLabel%1").arg(row + 1));
-        w.worstLabel = new QLabel(tr("# &Worst:"), methodGroup);
+        w.worstLabel = new QLabel(keys ? tr("# &Worst:") : tr("# Worst:"), methodGroup);
         w.worstLabel->setObjectName(QStringLiteral("worstLabel%1").arg(row + 1));
         w.worst =
             newDigitsEdit(CountTextLength, QStringLiteral("worstEdit%1").arg(row + 1), methodGroup);
         w.worst->setText(toQString(values.worstText[row]));
         w.worstLabel->setBuddy(w.worst);
-        w.bestLabel = new QLabel(tr("# &Best:"), methodGroup);
+        w.bestLabel = new QLabel(keys ? tr("# &Best:") : tr("# Best:"), methodGroup);
         w.bestLabel->setObjectName(QStringLiteral("bestLabel%1").arg(row + 1));
         w.best =
             newDigitsEdit(CountTextLength, QStringLiteral("bestEdit%1").arg(row + 1), methodGroup);
@@ -134,12 +140,15 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
     QPushButton* less = newButton(tr("&Less options"), QStringLiteral("lessButton"), this);
     beepBox_ =
         newCheckBox(tr("&Beep when finished"), QStringLiteral("beepBox"), values.beep, otherGroup);
+    pageBox_ = newCheckBox(tr("&Web page with each player's breakdown"),
+                           QStringLiteral("webPageBox"), values.webPage, otherGroup);
 
     auto* otherLayout = new QGridLayout(otherGroup);
     otherLayout->addWidget(eloLabel, 0, 0);
     otherLayout->addWidget(eloEdit_, 0, 1);
     otherLayout->addWidget(headingsBox_, 1, 0, 1, 2);
     otherLayout->addWidget(beepBox_, 2, 0, 1, 2);
+    otherLayout->addWidget(pageBox_, 3, 0, 1, 2);
     otherLayout->setColumnStretch(2, 1);
 
     auto* left = new QVBoxLayout;
@@ -152,8 +161,6 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
     keepFixedSize(*this);
 
     for (int row = 0; row < MethodRowCount; ++row) {
-        rows_[row].method->setCurrentIndex(values.methodIndex[row]);
-        rows_[row].modification->setCurrentIndex(values.modificationIndex[row]);
         applyRow(row, openedRow(row, values.methodIndex[row], values.modificationIndex[row]));
         connect(rows_[row].modification, &QComboBox::currentIndexChanged, this,
                 [this, row](int index) {
@@ -161,10 +168,9 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg(const AdvancedDialogValues& values, Inp
                     chooseModification(state, index);
                     applyRow(row, state);
                 });
-        if (row == 0) continue;  // row 1's method list has no rule
-        connect(rows_[row].method, &QComboBox::currentIndexChanged, this, [this, row](int index) {
+        connect(rows_[row].method, &QComboBox::currentIndexChanged, this, [this, row](int place) {
             MethodRowState state = rowState(row);
-            chooseMethod(state, index);
+            chooseMethod(state, itemAtPlace(row, place));
             applyRow(row, state);
         });
     }
@@ -179,7 +185,7 @@ AdvancedDialogValues CAdvancedOptionsDlg::values() const {
     AdvancedDialogValues values;
     values.inputFile = toStdString(fileEdit_->text());
     for (int row = 0; row < MethodRowCount; ++row) {
-        values.methodIndex[row] = rows_[row].method->currentIndex();
+        values.methodIndex[row] = methodItem(row);
         values.modificationIndex[row] = rows_[row].modification->currentIndex();
         values.worstText[row] = toStdString(rows_[row].worst->text());
         values.bestText[row] = toStdString(rows_[row].best->text());
@@ -188,13 +194,19 @@ AdvancedDialogValues CAdvancedOptionsDlg::values() const {
     values.eloText = toStdString(eloEdit_->text());
     values.headings = headingsBox_->isChecked();
     values.beep = beepBox_->isChecked();
+    values.webPage = pageBox_->isChecked();
     return values;
 }
 
 MethodRowState CAdvancedOptionsDlg::rowState(int row) const {
     const RowWidgets& w = rows_[row];
-    return {w.method->currentIndex(), w.modification->currentIndex(),
-            w.modification->isEnabledTo(this), w.average->isEnabledTo(this)};
+    return {methodItem(row), w.modification->currentIndex(), w.modification->isEnabledTo(this),
+            w.average->isEnabledTo(this)};
+}
+
+int CAdvancedOptionsDlg::methodItem(int row) const {
+    const int place = rows_[row].method->currentIndex();
+    return place < 0 ? NoSelection : itemAtPlace(row, place);
 }
 
 void CAdvancedOptionsDlg::applyRow(int row, const MethodRowState& state) {
@@ -202,7 +214,7 @@ void CAdvancedOptionsDlg::applyRow(int row, const MethodRowState& state) {
     // Selections set here are no user choices: they must not run the rules again.
     const QSignalBlocker methodSignals(w.method);
     const QSignalBlocker modificationSignals(w.modification);
-    w.method->setCurrentIndex(state.methodIndex);
+    w.method->setCurrentIndex(state.methodIndex < 0 ? -1 : placeOfItem(row, state.methodIndex));
     w.modification->setCurrentIndex(state.modificationIndex);
     w.modification->setEnabled(state.modificationEnabled);
     for (QWidget* control : {static_cast<QWidget*>(w.average), static_cast<QWidget*>(w.worstLabel),
@@ -219,6 +231,11 @@ void CAdvancedOptionsDlg::openFile() {
 }
 
 void CAdvancedOptionsDlg::acceptWithFile() {
+    if (refuseElo(*this, *eloEdit_)) return;
+    if (const std::optional<std::string> refused = refusedFideRow(values())) {
+        showRefusal(*this, toQString(*refused));
+        return;
+    }
     if (fileEdit_->text().isEmpty()) fileEdit_->setText(toQString(NoInputFile));
     accept();
 }

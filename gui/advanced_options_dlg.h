@@ -17,8 +17,9 @@ namespace tiebreak {
 class InputFileView;
 
 // The advanced options: the input file, four method rows, sorting, headings, the Elo for unrated
-// players and the beep. The rows follow the enabling rules of advanced_rules.h. "&Open..." asks
-// files for the input file. It ends with Accepted on OK (an empty file field becoming "<none>"),
+// players, the beep and the web page. The rows follow the enabling rules of advanced_rules.h.
+// "&Open..." asks files for the input file. It ends with Accepted on OK (an empty file field
+// becoming "<none>"; an Elo or a FIDE row's counts that cannot be taken are refused in a box),
 // Rejected on Cancel and ModeSimple on "&Less options", which leaves the values unread.
 class CAdvancedOptionsDlg : public QDialog {
     Q_OBJECT
@@ -43,6 +44,8 @@ private:
     };
 
     [[nodiscard]] MethodRowState rowState(int row) const;
+    // The item of row's method list that is chosen (the list's place is not the item in row 1).
+    [[nodiscard]] int methodItem(int row) const;
     void applyRow(int row, const MethodRowState& state);
     void openFile();
     void acceptWithFile();
@@ -54,6 +57,7 @@ private:
     QLineEdit* eloEdit_;
     QCheckBox* headingsBox_;
     QCheckBox* beepBox_;
+    QCheckBox* pageBox_;
 };
 
 }  // namespace tiebreak

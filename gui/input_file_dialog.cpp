@@ -10,11 +10,11 @@ CInputFileDialog::CInputFileDialog(const QString& title, QWidget* parent)
     : QFileDialog(parent, title) {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
-    setFileMode(QFileDialog::AnyFile);
-    // The list shows "All files (*.*)", but the pattern that applies is the last parenthesis,
-    // "*": "*.*" alone would hide files without an extension here, unlike on Windows.
-    setOption(QFileDialog::HideNameFilterDetails);
-    setNameFilter(QStringLiteral("All files (*.*) (*)"));
+    setFileMode(QFileDialog::ExistingFile);
+    // The crosstables first; "All files" for an export named otherwise. A pattern list takes
+    // blanks between its patterns.
+    setNameFilters({QStringLiteral("Crosstables (*.txt *.trf *.csv *.TXT *.TRF *.CSV)"),
+                    QStringLiteral("All files (*)")});
     // Qt's default sizes cut the side bar's names and the dates short.
     resize(sizeHint().expandedTo(QSize(800, 500)));
     if (auto* splitter = findChild<QSplitter*>(QStringLiteral("splitter")))

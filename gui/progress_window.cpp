@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,9 +22,12 @@ constexpr int PollMilliseconds = 50;
 
 }  // namespace
 
-CProgressWindow::CProgressWindow()
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      phase_(new QLabel(this)) {
+CProgressWindow::CProgressWindow(RunProgress& progress)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      progress_(progress),
+      phase_(new QLabel(this)),
+      cancel_(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("progressWindow"));
     setWindowTitle(QApplication::applicationName());
     setWindowModality(Qt::ApplicationModal);
@@ -37,20 +41,31 @@ CProgressWindow::CProgressWindow()
     auto* busy = new QProgressBar(this);
     busy->setRange(0, 0);  // no end known: the bar moves to and fro
     busy->setTextVisible(false);
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
+    connect(cancel_, &QPushButton::clicked, this, &CProgressWindow::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name);
     layout->addWidget(phase_);
     layout->addWidget(busy);
+    layout->addWidget(cancel_, 0, Qt::AlignRight);
     keepFixedSize(*this);
 }
 
+void CProgressWindow::reject() {
+    // The run stops at its next phase; the window goes when it has.
+    progress_.cancel();
+    cancel_->setEnabled(false);
+    phase_->setText(tr("Stopping..."));
+}
+
 void CProgressWindow::showPhase(const QString& phase) {
+    if (progress_.cancelled()) return;
     if (phase_->text() != phase) phase_->setText(phase);
 }
 
 void QtProgressView::waitFor(RunProgress& progress) {
     if (progress.finished()) return;
-    CProgressWindow window;
+    CProgressWindow window(progress);
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();

@@ -1,12 +1,11 @@
 #include "gui/qt_notices.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLocale>
 #include <QMessageBox>
-#include <QUrl>
 
 #include "gui/qt_strings.h"
+#include "runs/platform.h"
 
 namespace tiebreak {
 namespace {
@@ -45,7 +44,9 @@ Separators QtNotices::separators() const {
 }
 
 bool QtFileOpener::open(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
+    // QDesktopServices reports success even where xdg-open knows no program for the file: its
+    // exit status tells.
+    return openWithAssociatedProgram(path);
 }
 
 }  // namespace tiebreak

@@ -12,7 +12,9 @@
 #include "app/app_mode.h"
 #include "app/option_views.h"
 #include "gui/button_column.h"
+#include "gui/dialog_style.h"
 #include "gui/digits_edit.h"
+#include "gui/field_boxes.h"
 #include "gui/fixed_size.h"
 #include "gui/qt_strings.h"
 
@@ -21,6 +23,7 @@ namespace tiebreak {
 CSimpleOptionsDlg::CSimpleOptionsDlg(const SimpleDialogValues& values, QWidget* parent)
     : QDialog(parent), sorting_(new QButtonGroup(this)) {
     setWindowTitle(toQString(OptionsDialogTitle));
+    frameGroupTitles(*this);
 
     // Controls in the dialog's tab order.
     auto* ok = new QPushButton(tr("OK"), this);
@@ -60,7 +63,10 @@ CSimpleOptionsDlg::CSimpleOptionsDlg(const SimpleDialogValues& values, QWidget* 
     layout->addLayout(newButtonColumn({ok, cancel, advanced}));
     keepFixedSize(*this);
 
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (refuseElo(*this, *eloEdit_)) return;
+        accept();
+    });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(advanced, &QPushButton::clicked, this, [this] { done(ModeAdvanced); });
 

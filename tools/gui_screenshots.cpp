@@ -46,6 +46,10 @@ int main(int argc, char** argv) {
     values.methodIndex[1] = ItemRecursiveBucholz;
     values.modificationIndex[1] = ItemRivalsAverage;
     values.worstText[1] = "1";
+    values.methodIndex[2] = ItemFirstFide + FideBh - FidePts;
+    values.modificationIndex[2] = ItemNoModification;
+    values.worstText[2] = "1";
+    values.webPage = true;
     CAdvancedOptionsDlg advanced(values, files);
     CInputFileDialog open(QString::fromUtf8(OpenFileTitle.data(), OpenFileTitle.size()));
     const bool saved = save(simple, dir + "simple_options.png") &&

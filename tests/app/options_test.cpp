@@ -108,7 +108,7 @@ TEST_F(SettingsLogTest, KeepsDefaultsForWhatCannotBeRead) {
     AdvancedDialogValues notANumber{"f"};
     notANumber.methodIndex[0] = 1;
     const std::pair<std::string, AdvancedDialogValues> cases[] = {
-        {advancedText("-1 1 -1 3 ", "1 -1 1 0 ", ""), rows},
+        {advancedText("-1 1 -1 30 ", "1 -1 1 0 ", ""), rows},
         {advancedText("0 -1 -1 -1 ", "1 -1 -1 -1 ",
                       "Worst: 12 3 -1 0 \nBest: 0 0 0 4 \nSort: 2\nElo: 10000\nHeadings: 0\n"
                       "Beep: 1\n"),
@@ -153,6 +153,9 @@ struct RuleCase {
 };
 
 // A row opened with its selections, then the user's choices in order.
+constexpr int Bh = ItemFirstFide + FideBh - FidePts;
+constexpr int Tpr = ItemFirstFide + FideTpr - FidePts;
+
 TEST(AdvancedRules, LeaveTheRowInItsState) {
     const RuleCase cases[] = {
         {"EmptyRowOpensDisabled", 2, -1, -1, {}, {-1, -1, false, false}},
@@ -160,7 +163,13 @@ TEST(AdvancedRules, LeaveTheRowInItsState) {
         {"AverageThenNone", 0, 0, 0, {{ModList, 1}, {ModList, 0}}, {0, 0, true, false}},
         {"DeleteEmptiesTheRow", 1, 0, 1, {{MethodList, ItemDelete}}, {-1, -1, false, false}},
         {"OtherMethodKeepsTheModification", 1, 0, 1, {{MethodList, 1}}, {1, 1, true, true}},
-        {"AfterDelete", 1, 1, 1, {{MethodList, ItemDelete}, {MethodList, 0}}, {0, 0, true, false}}};
+        {"AfterDelete", 1, 1, 1, {{MethodList, ItemDelete}, {MethodList, 0}}, {0, 0, true, false}},
+        // A FIDE tie-break disables the modification; its counts are its cuts, where it takes
+        // any (BH does, TPR does not), and a recursive method brings the list back.
+        {"FideCodeTakesCuts", 0, 0, 1, {{MethodList, Bh}}, {Bh, 0, false, true}},
+        {"FideCodeWithoutCuts", 2, -1, -1, {{MethodList, Tpr}}, {Tpr, 0, false, false}},
+        {"FideOpensWithoutModification", 0, Bh, 0, {}, {Bh, 0, false, true}},
+        {"BackFromFide", 1, Tpr, 0, {{MethodList, 1}}, {1, 0, true, false}}};
     for (const RuleCase& c : cases) {
         MethodRowState state = openedRow(c.row, c.method, c.modification);
         for (const auto& [choice, index] : c.choices)
@@ -170,6 +179,25 @@ TEST(AdvancedRules, LeaveTheRowInItsState) {
                   c.expected)
             << c.name;
     }
+}
+
+// # Worst and # Best are a FIDE row's cuts: 1 and 0 /C1, 1 and 1 /M1; counts the code does not
+// take are refused naming the row and what it takes, and row 1's list has no "<delete>".
+TEST(AdvancedRules, FideRowsTakeTheirCutsFromTheCounts) {
+    EXPECT_EQ(rowFideTieBreak(Bh, "1", "1"), (FideTieBreak{FideBh, 1, 1}));
+    EXPECT_EQ(rowFideTieBreak(Tpr, "3", "0"), (FideTieBreak{FideTpr}));
+    EXPECT_EQ(rowFideTieBreak(ItemRecursiveBucholz, "1", "0"), std::nullopt);
+    AdvancedDialogValues values;
+    values.methodIndex[2] = ItemFirstFide + FideSb - FidePts;
+    values.modificationIndex[2] = ItemNoModification;
+    values.worstText[2] = "1";
+    EXPECT_EQ(refusedFideRow(values), std::nullopt);
+    values.bestText[2] = "1";
+    EXPECT_EQ(refusedFideRow(values),
+              "Method 3: SB takes no cut of # Worst 1 and # Best 1. It takes SB/C1 (# Worst 1, # "
+              "Best 0), SB/C2 (# Worst 2, # Best 0), or both 0.");
+    EXPECT_EQ(std::pair(itemAtPlace(0, 2), placeOfItem(0, Bh)), std::pair(ItemFirstFide, Bh - 1));
+    EXPECT_EQ(methodItemTexts(1)[static_cast<std::size_t>(Bh)], "BH (Buchholz)");
 }
 
 }  // namespace
