@@ -1,9 +1,14 @@
 // The advanced options dialog on template 129. The enabling rules are advanced_rules'; the dialog
 // reports each change of a list to them and shows the row state they leave.
 #include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/advanced_rules.h"
 #include "app/app_mode.h"
+#include "gui_win32/field_boxes.h"
 #include "gui_win32/resource.h"
 #include "gui_win32/win32_text.h"
 #include "gui_win32/win32_views.h"
@@ -50,14 +55,21 @@ struct AdvancedDialog {
     std::array<MethodRowState, MethodRowCount> rows{};
 };
 
-void addItems(HWND dialog, int id, std::initializer_list<const wchar_t*> items) {
-    for (const wchar_t* item : items)
-        SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+void addItems(HWND dialog, int id, const std::vector<std::string>& items) {
+    for (const std::string& item : items)
+        SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(toWide(item).c_str()));
 }
 
 int selection(HWND dialog, int id) {
     // CB_ERR, -1, is the list without a selection.
     return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+// The method item a row's list has selected; its places skip "<delete>" in row 1.
+int methodItem(HWND dialog, int row) {
+    const int place = selection(dialog, Rows[row].method);
+    return place < 0 ? NoSelection : itemAtPlace(row, place);
 }
 
 void check(HWND dialog, int id, bool checked) {
@@ -69,9 +81,10 @@ void enable(HWND dialog, int id, bool enabled) {
 }
 
 // Shows the state of a row: both selections and what is enabled.
-void showRow(HWND dialog, const RowControls& row, const MethodRowState& state) {
-    SendDlgItemMessageW(dialog, row.method, CB_SETCURSEL, static_cast<WPARAM>(state.methodIndex),
-                        0);
+void showRow(HWND dialog, int rowIndex, const MethodRowState& state) {
+    const RowControls& row = Rows[rowIndex];
+    const int place = state.methodIndex < 0 ? -1 : placeOfItem(rowIndex, state.methodIndex);
+    SendDlgItemMessageW(dialog, row.method, CB_SETCURSEL, static_cast<WPARAM>(place), 0);
     SendDlgItemMessageW(dialog, row.modification, CB_SETCURSEL,
                         static_cast<WPARAM>(state.modificationIndex), 0);
     enable(dialog, row.modification, state.modificationEnabled);
@@ -85,27 +98,26 @@ void fill(HWND dialog, AdvancedDialog& self) {
     setControlText(dialog, IDC_INPUT_FILE, values.inputFile);
     for (int row = 0; row < MethodRowCount; ++row) {
         const RowControls& controls = Rows[row];
-        addItems(dialog, controls.method, {L"Recursive performance", L"Recursive Bucholz"});
-        if (row > 0) addItems(dialog, controls.method, {L"<delete>"});
-        addItems(dialog, controls.modification, {L"No modification", L"Rivals average"});
+        addItems(dialog, controls.method, methodItemTexts(row));
+        addItems(dialog, controls.modification, {"No modification", "Rivals average"});
         setLimitedText(dialog, controls.worst, values.worstText[row], CountTextLength);
         setLimitedText(dialog, controls.best, values.bestText[row], CountTextLength);
         self.rows[row] = openedRow(row, values.methodIndex[row], values.modificationIndex[row]);
-        showRow(dialog, controls, self.rows[row]);
+        showRow(dialog, row, self.rows[row]);
     }
     check(dialog, IDC_SORT_USING, values.sort);
     setLimitedText(dialog, IDC_ADVANCED_ELO, values.eloText, EloTextLength);
     check(dialog, IDC_HEADINGS, values.headings);
     check(dialog, IDC_BEEP, values.beep);
+    check(dialog, IDC_WEB_PAGE, values.webPage);
 }
 
-void accept(HWND dialog, AdvancedDialogValues& values) {
-    if (GetWindowTextLengthW(GetDlgItem(dialog, IDC_INPUT_FILE)) == 0)
-        setControlText(dialog, IDC_INPUT_FILE, NoInputFile);
+AdvancedDialogValues shownValues(HWND dialog) {
+    AdvancedDialogValues values;
     values.inputFile = controlText(dialog, IDC_INPUT_FILE);
     for (int row = 0; row < MethodRowCount; ++row) {
         const RowControls& controls = Rows[row];
-        values.methodIndex[row] = selection(dialog, controls.method);
+        values.methodIndex[row] = methodItem(dialog, row);
         values.modificationIndex[row] = selection(dialog, controls.modification);
         // Disabled counts are read too: disabling never clears a value.
         values.worstText[row] = controlText(dialog, controls.worst);
@@ -115,6 +127,24 @@ void accept(HWND dialog, AdvancedDialogValues& values) {
     values.eloText = controlText(dialog, IDC_ADVANCED_ELO);
     values.headings = IsDlgButtonChecked(dialog, IDC_HEADINGS) == BST_CHECKED;
     values.beep = IsDlgButtonChecked(dialog, IDC_BEEP) == BST_CHECKED;
+    values.webPage = IsDlgButtonChecked(dialog, IDC_WEB_PAGE) == BST_CHECKED;
+    return values;
+}
+
+// OK: the dialog stays open on a refused Elo or a count that a FIDE row does not take.
+bool accept(HWND dialog, AdvancedDialogValues& values) {
+    if (refuseElo(dialog, IDC_ADVANCED_ELO)) return false;
+    AdvancedDialogValues shown = shownValues(dialog);
+    if (const std::optional<std::string> refused = refusedFideRow(shown)) {
+        showRefusal(dialog, *refused);
+        return false;
+    }
+    if (shown.inputFile.empty()) {
+        shown.inputFile = NoInputFile;
+        setControlText(dialog, IDC_INPUT_FILE, NoInputFile);
+    }
+    values = std::move(shown);
+    return true;
 }
 
 // A list of a method row changed its selection: the rules decide what the row shows next.
@@ -125,12 +155,11 @@ void listChanged(HWND dialog, AdvancedDialog& self, int id) {
         if (id == controls.modification) {
             chooseModification(state, selection(dialog, id));
         } else if (id == controls.method) {
-            if (row == 0) return;  // row 1 always has a method and no rule
-            chooseMethod(state, selection(dialog, id));
+            chooseMethod(state, methodItem(dialog, row));
         } else {
             continue;
         }
-        showRow(dialog, controls, state);
+        showRow(dialog, row, state);
         return;
     }
 }
@@ -159,8 +188,7 @@ INT_PTR CALLBACK advancedDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     }
     switch (id) {
         case IDOK:
-            accept(dialog, self.values);
-            EndDialog(dialog, IDOK);
+            if (accept(dialog, self.values)) EndDialog(dialog, IDOK);
             return TRUE;
         case IDCANCEL:
             EndDialog(dialog, IDCANCEL);

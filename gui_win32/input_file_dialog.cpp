@@ -19,13 +19,15 @@ std::optional<ChosenFile> Win32InputFileView::choose(std::string_view windowTitl
     dialog.lStructSize = sizeof dialog;
     // Owned by the options dialog that asks, if any, so that it waits behind the file dialog.
     dialog.hwndOwner = GetActiveWindow();
-    dialog.lpstrFilter = L"All files (*.*)\0*.*\0";
+    // The crosstables first; "All files" for an export named otherwise.
+    dialog.lpstrFilter =
+        L"Crosstables (*.txt;*.trf;*.csv)\0*.txt;*.trf;*.csv\0All files (*.*)\0*.*\0";
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrTitle = title.c_str();
-    // Nothing else: a typed name of a file that does not exist is returned like any other.
-    dialog.Flags = OFN_SHAREAWARE;
+    // A typed name must name a file that exists; the dialog itself says so otherwise.
+    dialog.Flags = OFN_SHAREAWARE | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     const std::filesystem::path chosen(path.data());
     return ChosenFile{toUtf8(chosen.native()), toUtf8(chosen.stem().native())};

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 #include "gui_win32/resource.h"
 
@@ -20,15 +21,25 @@ constexpr auto ShowAfter = std::chrono::milliseconds(500);
 // How often the phase is looked at while no message arrives.
 constexpr DWORD PollMilliseconds = 50;
 
-INT_PTR CALLBACK progressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+constexpr std::string_view StoppingText = "Stopping...";
+
+INT_PTR CALLBACK progressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             setProgramIcon(dialog);
             SendDlgItemMessageW(dialog, IDC_PROGRESS_BAR, PBM_SETMARQUEE, TRUE, 0);
-            return FALSE;  // no control takes the focus
+            return TRUE;  // the focus goes to Cancel
         case WM_COMMAND:
-            // A run cannot be stopped half-way: Escape and Enter do nothing.
-            return LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK;
+            // Cancel, Escape and the close box (which the dialog manager turns into IDCANCEL):
+            // the run stops at its next phase, and the window goes when it has.
+            if (LOWORD(wParam) == IDCANCEL) {
+                reinterpret_cast<RunProgress*>(GetWindowLongPtrW(dialog, DWLP_USER))->cancel();
+                EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
+                setControlText(dialog, IDC_PROGRESS_PHASE, StoppingText);
+                return TRUE;
+            }
+            return LOWORD(wParam) == IDOK;  // Enter does nothing
         default:
             return FALSE;
     }
@@ -55,10 +66,11 @@ void Win32ProgressView::waitFor(RunProgress& progress) {
         dispatchMessages(window);
         if (window == nullptr && Clock::now() - start >= ShowAfter) {
             window = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROGRESS),
-                                        nullptr, progressDialogProc, 0);
+                                        nullptr, progressDialogProc,
+                                        reinterpret_cast<LPARAM>(&progress));
             if (window != nullptr) ShowWindow(window, SW_SHOW);
         }
-        if (window == nullptr) continue;
+        if (window == nullptr || progress.cancelled()) continue;
         if (std::string phase = progress.phase(); phase != shownPhase) {
             setControlText(window, IDC_PROGRESS_PHASE, phase);
             shownPhase = std::move(phase);

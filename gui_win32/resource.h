@@ -23,6 +23,7 @@
 #define IDC_HEADINGS 1033
 #define IDC_ADVANCED_ELO 1034
 #define IDC_BEEP 1061
+#define IDC_WEB_PAGE 1062
 
 // The method rows 1 to 4: method list, modification list, "Calculate average taking out..." label,
 // worst label, worst edit, best label, best edit.

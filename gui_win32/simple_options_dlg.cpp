@@ -1,5 +1,6 @@
 // The simple options dialog on template 131.
 #include "app/app_mode.h"
+#include "gui_win32/field_boxes.h"
 #include "gui_win32/resource.h"
 #include "gui_win32/win32_text.h"
 #include "gui_win32/win32_views.h"
@@ -38,6 +39,7 @@ INT_PTR CALLBACK simpleDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:
+                    if (refuseElo(dialog, IDC_SIMPLE_ELO)) return TRUE;
                     *reinterpret_cast<SimpleDialogValues*>(GetWindowLongPtrW(dialog, DWLP_USER)) =
                         accepted(dialog);
                     EndDialog(dialog, IDOK);

@@ -23,8 +23,7 @@ private:
     InputFileView& files_;
 };
 
-// The file choice on the common open dialog: every file may be chosen, also one that does not
-// exist.
+// The file choice on the common open dialog: the crosstables or every file, one that exists.
 class Win32InputFileView : public InputFileView {
 public:
     [[nodiscard]] std::optional<ChosenFile> choose(std::string_view windowTitle) override;
