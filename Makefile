@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DRPT_WERROR=ON
 endif
 
-.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows windows-package test-windows format test-mutants
+.PHONY: all deps configure demo test test-sanitize gui bench fuzz windows windows-package test-windows deb format test-mutants
 
 FUZZ_SECONDS ?= 60
 
@@ -40,6 +40,12 @@ demo: configure
 
 gui: all
 	$(BUILD)/rptiebreaks
+
+# A Debian package of both programs for users who do not build: $(BUILD)/rptiebreaks_VERSION_ARCH.deb,
+# which installs with apt install ./rptiebreaks_VERSION_ARCH.deb.
+deb: all
+	@scripts/install-deps deb
+	@scripts/package-deb $(BUILD)
 
 # The benchmarks are configured here only, after their packages are in: the default build needs
 # neither Google Benchmark nor LAPACK.

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/tie_break_app.h"
 #include "gui/progress_window.h"
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     // The caption of every message box.
     QApplication::setApplicationName(QStringLiteral("rptiebreaks"));
+    // Installed, the desktop entry and the icon theme give the windows the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rptiebreaks"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rptiebreaks")));
 
     QtInputFileView files;
     QtSimpleOptionsView simple;
