@@ -85,7 +85,7 @@ test-windows: windows configure
 	/usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1 && \
 	status=0 && ctest --output-on-failure -j $(JOBS) || status=$$?; \
 	/usr/lib/wine/wineserver -k 2>/dev/null; exit $$status
-	cmake --build $(BUILD) -j $(JOBS) --target rptiebreaks-cli
+	cmake --build $(BUILD) -j $(JOBS) --target rptiebreaks-cli crosstable-generator
 	scripts/drive-windows-desktop build-windows $(BUILD)/rptiebreaks-cli
 
 format:
