@@ -172,12 +172,7 @@ int rankGroup(const TournamentTable& table, const FideTieBreak& tieBreak,
                 ++meeting->games;
             }
             if (breakdowns == nullptr) continue;
-            FideRoundLine line;
-            line.round = r + 1;
-            line.kind = round.kind;
-            line.opponent = round.opponent;
-            line.colour = round.colour;
-            line.points = round.points;
+            FideRoundLine line = roundLine(round, r);
             line.use = !counted ? UseNotCounted : isGame(round.kind) ? UseGame : UseForfeitAsGame;
             line.contribution = counted ? round.points : 0.0;
             made[k].rounds.push_back(line);

@@ -81,13 +81,7 @@ double buchholzOf(const FideRounds& rounds, std::uint32_t i, const FideTieBreak&
     const std::span<const FideRound> player = rounds.of(i);
     for (std::uint32_t r = 0; r < player.size(); ++r) {
         const FideRound& round = player[r];
-        FideRoundLine line;
-        line.round = r + 1;
-        line.kind = round.kind;
-        line.opponent = round.opponent;
-        line.colour = round.colour;
-        line.voluntaryUnplayed = isVoluntaryUnplayed(round.kind);
-        line.points = round.points;
+        FideRoundLine line = roundLine(round, r);
         const bool paired = round.opponent != NoOpponent;
         if (paired && (isGame(round.kind) || forfeitsAsGames)) {
             line.use = isGame(round.kind) ? UseGame : UseForfeitAsGame;
@@ -151,13 +145,7 @@ void koya(const TournamentTable& table, const FideRounds& rounds, const FideTieB
         double sum = 0.0;
         for (std::uint32_t r = 0; r < rounds.roundCount(); ++r) {
             const FideRound& round = rounds.of(i)[r];
-            FideRoundLine line;
-            line.round = r + 1;
-            line.kind = round.kind;
-            line.opponent = round.opponent;
-            line.colour = round.colour;
-            line.voluntaryUnplayed = isVoluntaryUnplayed(round.kind);
-            line.points = round.points;
+            FideRoundLine line = roundLine(round, r);
             // Forfeits against an opponent who reaches the limit count too.
             if (round.opponent != NoOpponent) {
                 line.opponentScore = rounds.score(static_cast<std::uint32_t>(round.opponent));
@@ -203,13 +191,7 @@ void averageOfOpponentsBuchholz(const TournamentTable& table, const FideRounds& 
         std::uint32_t games = 0;
         for (std::uint32_t r = 0; r < rounds.roundCount(); ++r) {
             const FideRound& round = rounds.of(i)[r];
-            FideRoundLine line;
-            line.round = r + 1;
-            line.kind = round.kind;
-            line.opponent = round.opponent;
-            line.colour = round.colour;
-            line.voluntaryUnplayed = isVoluntaryUnplayed(round.kind);
-            line.points = round.points;
+            FideRoundLine line = roundLine(round, r);
             if (isGame(round.kind)) {
                 line.use = UseGame;
                 line.opponentValue = buchholz[static_cast<std::uint32_t>(round.opponent)];

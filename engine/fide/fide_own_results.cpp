@@ -60,13 +60,7 @@ void ownResults(const TournamentTable& table, const FideRounds& rounds,
             const bool cut = code == FidePs && static_cast<int>(r) < tieBreak.lowCuts;
             if (!cut) value += added;
             if (breakdown == nullptr) continue;
-            FideRoundLine line;
-            line.round = r + 1;
-            line.kind = own[r].kind;
-            line.opponent = own[r].opponent;
-            line.colour = own[r].colour;
-            line.voluntaryUnplayed = isVoluntaryUnplayed(own[r].kind);
-            line.points = own[r].points;
+            FideRoundLine line = roundLine(own[r], r);
             line.use = code == FidePs || added != 0.0 ? UseOwnRound : UseNotCounted;
             line.contribution = added;
             line.cut = cut ? CutLow : CutNone;

@@ -117,13 +117,7 @@ void fillLines(const FideRounds& rounds, std::uint32_t i, const Games& games,
     const std::span<const FideRound> player = rounds.of(i);
     std::size_t game = 0;
     for (std::uint32_t r = 0; r < player.size(); ++r) {
-        FideRoundLine line;
-        line.round = r + 1;
-        line.kind = player[r].kind;
-        line.opponent = player[r].opponent;
-        line.colour = player[r].colour;
-        line.voluntaryUnplayed = isVoluntaryUnplayed(player[r].kind);
-        line.points = player[r].points;
+        FideRoundLine line = roundLine(player[r], r);
         if (game < games.rounds.size() && games.rounds[game] == r) {
             line.use = UseGame;
             line.opponentValue = values[game];

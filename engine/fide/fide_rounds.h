@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/fide/fide_breakdown.h"
 #include "tournament/round_result.h"
 #include "tournament/tournament_table.h"
 
@@ -45,6 +46,18 @@ struct FideRound {
 }
 
 // The whole field's rounds and what the tie-breaks derive from them for every player.
+// A breakdown's line of round index r (0 for round 1) as the player had it, nothing counted yet.
+[[nodiscard]] constexpr FideRoundLine roundLine(const FideRound& round, std::uint32_t r) noexcept {
+    FideRoundLine line;
+    line.round = r + 1;
+    line.kind = round.kind;
+    line.opponent = round.opponent;
+    line.colour = round.colour;
+    line.voluntaryUnplayed = isVoluntaryUnplayed(round.kind);
+    line.points = round.points;
+    return line;
+}
+
 class FideRounds {
 public:
     // Reads the table's rounds. With drawFinalRound, every pairing of the final round (a game
